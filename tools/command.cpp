@@ -1,0 +1,38 @@
+#include "command.h"
+
+#include "numbertext.h"
+#include "position.h"
+#include "positiontext.h"
+
+std::string CCommand::usage() const
+{
+    std::string text = name();
+    for (const std::string &parameter : parameters())
+        text += ' ' + parameter;
+    return text;
+}
+
+bool CCommand::readPosition(const std::string &text, CPosition &position, std::string &error)
+{
+    if (CPositionText::parse(text, position, error))
+        return true;
+    error = "bad position '" + text + "': " + error;
+    return false;
+}
+
+bool CCommand::readNumber(const std::string &text, const std::string &what, int min, int max,
+                          int &value, std::string &error)
+{
+    int number;
+    if (!CNumberText::parse(text, number)) {
+        error = what + " must be a whole number, not '" + text + "'";
+        return false;
+    }
+    if (number < min || number > max) {
+        error = what + " must be from " + std::to_string(min) + " to " + std::to_string(max)
+            + ", not " + text;
+        return false;
+    }
+    value = number;
+    return true;
+}

@@ -1,0 +1,16 @@
+#ifndef CHECKERS_TOOLS_MOVESCOMMAND_H
+#define CHECKERS_TOOLS_MOVESCOMMAND_H
+
+#include "command.h"
+
+// moves POS: every legal move step, one FROM-TO per line.
+class CMovesCommand : public CCommand
+{
+public:
+    std::string name() const override;
+    std::vector<std::string> parameters() const override;
+    bool run(const std::vector<std::string> &arguments, std::ostream &out,
+             std::string &error) const override;
+};
+
+#endif

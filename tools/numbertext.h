@@ -1,0 +1,14 @@
+#ifndef CHECKERS_TOOLS_NUMBERTEXT_H
+#define CHECKERS_TOOLS_NUMBERTEXT_H
+
+#include <string>
+
+// Reads a decimal integer written as the whole of a text: an optional minus
+// sign and digits, nothing else. Values beyond int are refused, not wrapped.
+class CNumberText
+{
+public:
+    static bool parse(const std::string &text, int &value);
+};
+
+#endif

@@ -1,0 +1,6 @@
+#include "position.h"
+
+void CPosition::gameOver(int result)
+{
+    m_result = result;
+}

@@ -1,0 +1,40 @@
+#ifndef CHECKERS_TOOLS_POSITIONTEXT_H
+#define CHECKERS_TOOLS_POSITIONTEXT_H
+
+#include "position.h"
+
+#include <string>
+#include <vector>
+
+// The one-line text form of a position:
+//   SQUARES SIDE [PENDING [PLIES]]
+// SQUARES is 32 characters for squares 0..31 ('.' empty, 'b'/'B' black man
+// and king, 'w'/'W' white man and king), SIDE is 'w' or 'b', PENDING lists
+// the squares captured so far in the current sequence, comma-separated in
+// capture order, or '-', and PLIES counts the moves without a capture.
+class CPositionText
+{
+public:
+    // The counter stops far beyond the draw limit and far below overflow,
+    // however many moves are played on from it.
+    static constexpr int MaxPlies = 1000000;
+    static constexpr int MaxPieces = 12;
+
+    // Reads text into position. On failure position is left as it was and
+    // error says in one line what is wrong.
+    static bool parse(const std::string &text, CPosition &position, std::string &error);
+    // Writes every field, the optional ones included.
+    static std::string format(const CGameState &position);
+
+private:
+    static std::vector<std::string> split(const std::string &text, char separator);
+    static bool parseSquares(const std::string &field, CPosition &position, std::string &error);
+    static bool parseSide(const std::string &field, CPosition &position, std::string &error);
+    static bool parsePending(const std::string &field, CPosition &position, std::string &error);
+    static bool parsePendingSquare(const std::string &item, CPosition &position,
+                                   std::string &error);
+    static bool parsePlies(const std::string &field, CPosition &position, std::string &error);
+    static char pieceLetter(int piece);
+};
+
+#endif
