@@ -24,13 +24,9 @@ bool CCommand::readNumber(const std::string &text, const std::string &what, int 
                           int &value, std::string &error)
 {
     int number;
-    if (!CNumberText::parse(text, number)) {
-        error = what + " must be a whole number, not '" + text + "'";
-        return false;
-    }
-    if (number < min || number > max) {
-        error = what + " must be from " + std::to_string(min) + " to " + std::to_string(max)
-            + ", not " + text;
+    if (!CNumberText::parse(text, number) || number < min || number > max) {
+        error = what + " must be a whole number from " + std::to_string(min) + " to "
+            + std::to_string(max) + ", not '" + text + "'";
         return false;
     }
     value = number;

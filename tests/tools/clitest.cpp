@@ -1,0 +1,145 @@
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
+
+struct Outcome
+{
+    std::string out;
+    std::string err;
+    int status;
+};
+
+std::string slurp(const std::string &path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    std::remove(path.c_str());
+    return text.str();
+}
+
+// Runs the tool named by CHECKERS_CLI with the given arguments, its two
+// output streams going to files.
+Outcome runCli(const std::vector<std::string> &arguments)
+{
+    const char *program = std::getenv("CHECKERS_CLI");
+    if (program == nullptr) {
+        ADD_FAILURE() << "CHECKERS_CLI is not set";
+        return { "", "", -1 };
+    }
+    const std::string stem = testing::TempDir() + "cli" + std::to_string(getpid());
+    std::vector<char *> argv { const_cast<char *>(program) };
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, (stem + ".out").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, (stem + ".err").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t child;
+    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << program;
+        return { "", "", -1 };
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return { slurp(stem + ".out"), slurp(stem + ".err"), code };
+}
+
+void expectOutput(const std::vector<std::string> &arguments, const std::string &out)
+{
+    const Outcome outcome = runCli(arguments);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, out);
+    EXPECT_EQ(outcome.err, "");
+}
+
+} // namespace
+
+TEST(Cli, ListsMovesInOrder)
+{
+    expectOutput({ "moves", Initial }, "20-16\n21-16\n21-17\n22-17\n22-18\n23-18\n23-19\n");
+    expectOutput({ "moves", "bbbbbbbbbbbb........wwwwwwwwwwww b" },
+                 "8-12\n8-13\n9-13\n9-14\n10-14\n10-15\n11-15\n");
+    expectOutput({ "moves", "b...w........................... w" }, "");
+    expectOutput({ "moves", "B.........b.................W... w" }, "28-7\n");
+}
+
+TEST(Cli, CountsMoveSequences)
+{
+    expectOutput({ "perft", Initial, "0" }, "1\n");
+    expectOutput({ "perft", Initial, "6" }, "36768\n");
+    expectOutput({ "perft", "b...w........................... w", "4" }, "0\n");
+}
+
+TEST(Cli, PlaysOneStep)
+{
+    expectOutput({ "play", Initial, "22", "18" }, "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 1\n");
+    for (const char *off : { "-1", "32", "1000", "-2147483648" }) {
+        expectOutput({ "play", Initial, off, "18" }, "illegal\n");
+        expectOutput({ "play", Initial, "22", off }, "illegal\n");
+    }
+    expectOutput({ "play", Initial, "22", "19" }, "illegal\n");
+    // The first jump of two leaves the taken man on the board, pending.
+    expectOutput({ "play", ".................b.......b...w.. w - 12", "29", "22" },
+                 ".................b....w..b...... w 25 0\n");
+    expectOutput({ "play", ".................b....w..b...... w 25 0", "22", "13" },
+                 ".............w.................. b - 0\ngameover 3\n");
+    expectOutput({ "play", Initial + " - 40", "22", "18" },
+                 "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41\ngameover 0\n");
+}
+
+TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        { "fly", Initial },
+        { "moves" },
+        { "moves", Initial, "extra" },
+        { "perft", Initial },
+        { "play", Initial, "22" },
+        { "moves", Initial.substr(1) },
+        { "moves", "x" + Initial.substr(1) },
+        { "moves", Initial.substr(0, 33) + "x" },
+        { "moves", Initial + " 40" },
+        { "moves", Initial + " 8,8" },
+        { "moves", Initial + " 20" },
+        { "moves", Initial + " - 5 trailing" },
+        { "moves", Initial + " - -3" },
+        { "moves", "bbbbbbbbbbbbb.......wwwwwwwwwwww w" },
+        { "perft", Initial, "-1" },
+        { "perft", Initial, "two" },
+        { "perft", Initial, "99999999999999999999" },
+        { "perft", Initial, "3 " },
+        { "play", Initial, "22", "18x" },
+        { "play", Initial, "99999999999999999999", "18" },
+    };
+    for (const auto &arguments : cases) {
+        const Outcome outcome = runCli(arguments);
+        const std::string shown = arguments.empty() ? "(none)" : arguments[0];
+        EXPECT_EQ(outcome.status, 2) << shown;
+        EXPECT_EQ(outcome.out, "") << shown;
+        EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+        if (!arguments.empty()) {
+            EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
+        }
+    }
+    EXPECT_EQ(runCli({}).err,
+              "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO\n");
+    EXPECT_EQ(runCli({ "perft", Initial, "-1" }).err,
+              "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
+}
