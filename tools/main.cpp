@@ -1,6 +1,7 @@
 // checkers-cli: the rules engine from the command line. Results go to
 // standard output; bad input gives one line on standard error and status 2.
 
+#include "bestcommand.h"
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
@@ -20,6 +21,7 @@ CommandList makeCommands()
     commands.push_back(std::make_unique<CMovesCommand>());
     commands.push_back(std::make_unique<CPerftCommand>());
     commands.push_back(std::make_unique<CPlayCommand>());
+    commands.push_back(std::make_unique<CBestCommand>());
     return commands;
 }
 

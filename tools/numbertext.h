@@ -1,6 +1,7 @@
 #ifndef CHECKERS_TOOLS_NUMBERTEXT_H
 #define CHECKERS_TOOLS_NUMBERTEXT_H
 
+#include <cstdint>
 #include <string>
 
 // Reads a decimal integer written as the whole of a text: an optional minus
@@ -9,6 +10,8 @@ class CNumberText
 {
 public:
     static bool parse(const std::string &text, int &value);
+    // The same for an unsigned 32-bit number: no sign at all.
+    static bool parse(const std::string &text, std::uint32_t &value);
 };
 
 #endif

@@ -1,0 +1,22 @@
+#ifndef CHECKERS_TOOLS_BESTCOMMAND_H
+#define CHECKERS_TOOLS_BESTCOMMAND_H
+
+#include "command.h"
+
+// best POS DEPTH SEED: the computer's choice of move step from a given seed,
+// with the child nodes it created and the evaluations that drew a random
+// term, as "FROM TO NODES EVALS".
+class CBestCommand : public CCommand
+{
+public:
+    // Deeper searches would run for ages; the bound also keeps the recursion
+    // far from the end of the stack.
+    static constexpr int MaxDepth = 64;
+
+    std::string name() const override;
+    std::vector<std::string> parameters() const override;
+    bool run(const std::vector<std::string> &arguments, std::ostream &out,
+             std::string &error) const override;
+};
+
+#endif
