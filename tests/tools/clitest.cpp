@@ -103,6 +103,25 @@ TEST(Cli, PlaysOneStep)
                  "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41\ngameover 0\n");
 }
 
+TEST(Cli, ChoosesAMoveFromASeed)
+{
+    const Outcome first = runCli({ "best", Initial, "5", "1" });
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(runCli({ "best", Initial, "5", "1" }).out, first.out);
+    // FROM TO NODES EVALS: a legal opening move and a non-empty search.
+    std::istringstream line(first.out);
+    int from = -1, to = -1;
+    long long nodes = 0, evaluations = 0;
+    line >> from >> to >> nodes >> evaluations;
+    EXPECT_GE(from, 20);
+    EXPECT_LE(from, 23);
+    EXPECT_GT(nodes, 7);
+    EXPECT_GT(evaluations, 0);
+    // Only one legal step: played without any evaluation.
+    expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
+}
+
 TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
@@ -127,6 +146,13 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "perft", Initial, "3 " },
         { "play", Initial, "22", "18x" },
         { "play", Initial, "99999999999999999999", "18" },
+        { "best", Initial, "3" },
+        { "best", Initial, "0", "1" },
+        { "best", Initial, "-2", "1" },
+        { "best", Initial, "3", "-1" },
+        { "best", Initial, "3", "4294967296" },
+        { "best", Initial, "3", "seed" },
+        { "best", "bbbbbbbbbbbb w", "3", "1" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
@@ -139,7 +165,10 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         }
     }
     EXPECT_EQ(runCli({}).err,
-              "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO\n");
+              "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | best POS DEPTH "
+              "SEED\n");
     EXPECT_EQ(runCli({ "perft", Initial, "-1" }).err,
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
+    EXPECT_EQ(runCli({ "best", Initial, "3", "-1" }).err,
+              "checkers-cli: SEED must be a whole number from 0 to 4294967295, not '-1'\n");
 }
