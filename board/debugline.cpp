@@ -1,0 +1,27 @@
+#include "debugline.h"
+
+#include <QDebug>
+
+CDebugLine::~CDebugLine()
+{
+    // nospace keeps the final blank, which QDebug would otherwise drop.
+    QMessageLogger().debug().noquote().nospace() << line;
+}
+
+CDebugLine &CDebugLine::operator<<(const char *text)
+{
+    line += QString::fromUtf8(text) + QLatin1Char(' ');
+    return *this;
+}
+
+CDebugLine &CDebugLine::operator<<(const QString &value)
+{
+    line += QLatin1Char('"') + value + QLatin1String("\" ");
+    return *this;
+}
+
+CDebugLine &CDebugLine::operator<<(int value)
+{
+    line += QString::number(value) + QLatin1Char(' ');
+    return *this;
+}
