@@ -89,4 +89,4 @@ private slots:
 };
 
 QTEST_MAIN(TestHumanPlayer)
-#include "tst_humanplayer.moc"
+#include "humanplayertest.moc"

@@ -218,4 +218,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWin)
-#include "tst_mainwin.moc"
+#include "mainwintest.moc"

@@ -113,4 +113,4 @@ private slots:
 };
 
 QTEST_MAIN(TestBoard)
-#include "tst_board.moc"
+#include "boardtest.moc"

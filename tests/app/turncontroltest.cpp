@@ -309,4 +309,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTurnControl)
-#include "tst_turncontrol.moc"
+#include "turncontroltest.moc"

@@ -192,4 +192,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSquare)
-#include "tst_square.moc"
+#include "squaretest.moc"
