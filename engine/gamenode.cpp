@@ -1,6 +1,37 @@
 #include "gamenode.h"
 
-#include <cstdlib>
+namespace {
+
+int kingValue(int square)
+{
+    if (square == 3 || square == 28)
+        return 250;
+    const int r = square % 8;
+    if (square < 4 || square > 27 || r == 3 || r == 4)
+        return 300;
+    return 350;
+}
+
+// A man is worth more the further it has advanced; a king less on the edge,
+// least in the two corners of the long diagonal.
+int pieceValue(int piece, int square)
+{
+    const int row = square / 4;
+    switch (piece) {
+    case CGameState::WhiteMan:
+        return 200 + (7 - row) * (7 - row);
+    case CGameState::BlackMan:
+        return -(200 + row * row);
+    case CGameState::WhiteKing:
+        return kingValue(square);
+    case CGameState::BlackKing:
+        return -kingValue(square);
+    default:
+        return 0;
+    }
+}
+
+} // namespace
 
 CGameNode::CGameNode(const CGameState &position, int fixedScore)
     : result(0)
@@ -19,6 +50,12 @@ CGameNode::CGameNode(const CGameNode &parent)
     , firstFrom(parent.firstFrom)
     , firstTo(parent.firstTo)
     , iterMove { -1, -1 }
+    , m_board(parent.m_board)
+    , m_moves(parent.m_moves)
+    , m_material(parent.m_material)
+    , m_boardKnown(parent.m_boardKnown)
+    , m_movesKnown(parent.m_movesKnown)
+    , m_materialKnown(parent.m_materialKnown)
 {
     copyPosition(parent);
 }
@@ -42,10 +79,30 @@ void CGameNode::copyPosition(const CGameState &position)
     lastCheckVerdict = position.lastCheckVerdict;
 }
 
+CBitboard &CGameNode::board()
+{
+    if (!m_boardKnown) {
+        m_board = CBitboard(*this);
+        m_boardKnown = true;
+    }
+    return m_board;
+}
+
+const CMoveSet &CGameNode::moves()
+{
+    if (!m_movesKnown) {
+        board().generate(sideToMove, m_moves);
+        m_movesKnown = true;
+    }
+    return m_moves;
+}
+
+// The legal moves of the position decide, as CGameState::makeMove would.
 bool CGameNode::makeMove(int from, int to)
 {
-    if (!CGameState::makeMove(from, to))
+    if (!moves().contains(from, to))
         return false;
+    play(from, to, m_moves.isCapture());
     // Only the root's children record: deeper nodes inherit their move.
     if (firstFrom == 0 && firstTo == 0) {
         firstFrom = from;
@@ -59,6 +116,62 @@ bool CGameNode::makeMove(const int *move)
     return move && makeMove(move[0], move[1]);
 }
 
+// The step of CGameState::makeMove, for a move already known to be legal.
+void CGameNode::play(int from, int to, bool capture)
+{
+    m_movesKnown = false;
+    m_materialKnown = false;
+    CBitboard &bits = board();
+    if (capture) {
+        const int captured = CBitboard::capturedSquare(from, to);
+        pendingCaptures[pendingCaptureCount++] = captured;
+        bits.markPending(captured);
+        pliesWithoutCapture = 0;
+    } else {
+        ++pliesWithoutCapture;
+    }
+    squares[to] = squares[from];
+    squares[from] = Empty;
+    bits.move(from, to);
+    if (capture && bits.pieceHasCapture(to))
+        return;
+    finishMove(to);
+}
+
+void CGameNode::finishMove(int to)
+{
+    while (pendingCaptureCount > 0) {
+        --pendingCaptureCount;
+        const int square = pendingCaptures[pendingCaptureCount];
+        removePiece(square);
+        m_board.remove(square);
+    }
+    sideToMove = sideToMove == White ? Black : White;
+    if (to <= 3 && squares[to] == WhiteMan) {
+        squares[to] = WhiteKing;
+        ++whiteKings;
+        m_board.crown(to);
+    }
+    if (to >= 28 && squares[to] == BlackMan) {
+        squares[to] = BlackKing;
+        ++blackKings;
+        m_board.crown(to);
+    }
+    decideGameEnd();
+}
+
+void CGameNode::decideGameEnd()
+{
+    if (whiteCount == 0)
+        gameOver(BlackWins);
+    else if (blackCount == 0)
+        gameOver(WhiteWins);
+    else if (!m_board.sideHasMove(sideToMove))
+        gameOver(sideToMove == White ? BlackWins : WhiteWins);
+    else if (pliesWithoutCapture > DrawPlies)
+        gameOver(Draw);
+}
+
 void CGameNode::gameOver(int result)
 {
     this->result = result;
@@ -66,122 +179,51 @@ void CGameNode::gameOver(int result)
 
 const int *CGameNode::nextMove()
 {
-    const bool found = sideHasKingCapture(sideToMove) ? nextKingCapture() : nextCheckedMove();
-    return found ? iterMove : nullptr;
+    int from = iterMove[0];
+    int to = iterMove[1];
+    if (!moves().next(from, to))
+        return nullptr;
+    iterMove[0] = from;
+    iterMove[1] = to;
+    return iterMove;
 }
 
 bool CGameNode::hasMove()
 {
-    const int from = iterMove[0];
-    const int to = iterMove[1];
-    const bool found = nextMove() != nullptr;
-    iterMove[0] = from;
-    iterMove[1] = to;
-    return found;
+    int from = iterMove[0];
+    int to = iterMove[1];
+    return moves().next(from, to);
 }
 
-// A king capture is compulsory: only squares holding a king that can capture
-// need their landings tried.
-bool CGameNode::nextKingCapture()
+int CGameNode::material() const
 {
-    const int king = sideToMove == White ? WhiteKing : BlackKing;
-    int &from = iterMove[0];
-    int &to = iterMove[1];
-    int captured;
-    if (from >= 0 && squares[from] == king && kingHasCapture(from)) {
-        for (int t = to + 1; t < SquareCount; ++t) {
-            if (kingCapture(from, t, captured)) {
-                to = t;
-                return true;
-            }
-        }
+    if (!m_materialKnown) {
+        int sum = 0;
+        for (int square = 0; square < SquareCount; ++square)
+            sum += pieceValue(squares[square], square);
+        m_material = sum;
+        m_materialKnown = true;
     }
-    for (int f = from + 1; f < SquareCount; ++f) {
-        if (squares[f] != king || !kingHasCapture(f))
-            continue;
-        for (int t = 0; t < SquareCount; ++t) {
-            if (kingCapture(f, t, captured)) {
-                from = f;
-                to = t;
-                return true;
-            }
-        }
-    }
-    return false;
+    return m_material;
 }
 
-bool CGameNode::nextCheckedMove()
+CNodeScore CGameNode::score() const
 {
-    int &from = iterMove[0];
-    int &to = iterMove[1];
-    for (int t = to + 1; t < SquareCount; ++t) {
-        if (checkMove(from, t)) {
-            to = t;
-            return true;
-        }
-    }
-    for (int f = from + 1; f < SquareCount; ++f) {
-        for (int t = 0; t < SquareCount; ++t) {
-            if (checkMove(f, t)) {
-                from = f;
-                to = t;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-bool CGameNode::drawsRandomTerm() const
-{
-    return fixedScore == 0 && result != WhiteWins && result != BlackWins;
+    CNodeScore score;
+    score.fixedScore = fixedScore;
+    score.result = result;
+    score.material = material();
+    score.firstFrom = firstFrom;
+    score.firstTo = firstTo;
+    return score;
 }
 
 int CGameNode::evaluate() const
 {
-    if (fixedScore != 0)
-        return fixedScore;
-    if (result == WhiteWins)
-        return WinScore;
-    if (result == BlackWins)
-        return -WinScore;
-    // A fresh random term at every call lets near-equal moves vary.
-    return std::rand() % 7 - 3 + material();
+    return score().evaluate();
 }
 
-// A man is worth more the further it has advanced; a king less on the edge,
-// least in the two corners of the long diagonal.
-int CGameNode::material() const
+bool CGameNode::drawsRandomTerm() const
 {
-    int sum = 0;
-    for (int i = 0; i < SquareCount; ++i) {
-        const int row = i / 4;
-        switch (squares[i]) {
-        case WhiteMan:
-            sum += 200 + (7 - row) * (7 - row);
-            break;
-        case BlackMan:
-            sum -= 200 + row * row;
-            break;
-        case WhiteKing:
-            sum += kingValue(i);
-            break;
-        case BlackKing:
-            sum -= kingValue(i);
-            break;
-        default:
-            break;
-        }
-    }
-    return sum;
-}
-
-int CGameNode::kingValue(int square)
-{
-    if (square == 3 || square == 28)
-        return 250;
-    const int r = square % 8;
-    if (square < 4 || square > 27 || r == 3 || r == 4)
-        return 300;
-    return 350;
+    return score().drawsRandomTerm();
 }

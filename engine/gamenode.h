@@ -1,16 +1,24 @@
 #ifndef CHECKERS_ENGINE_GAMENODE_H
 #define CHECKERS_ENGINE_GAMENODE_H
 
+#include "bitboard.h"
+#include "moveset.h"
+#include "nodescore.h"
 #include "rules/gamestate.h"
 
 // One position of the computer's search tree: a full game position that
 // remembers the game result the rules declared for it, the first move played
 // below the search root on the line leading to it, and an iterator over its
 // legal moves in ascending (from, to) order.
+//
+// The legal moves and the material are worked out once, when first needed,
+// and a child starts with its parent's, which are still those of its
+// position until its move is made. So a node's position must be set up
+// before it is first asked, and is then changed only through makeMove.
 class CGameNode : public CGameState
 {
 public:
-    static constexpr int WinScore = 100000;
+    static constexpr int WinScore = CNodeScore::WinScore;
 
     CGameNode(const CGameState &position, int fixedScore);
     CGameNode(const CGameNode &parent);
@@ -28,8 +36,8 @@ public:
     bool hasMove();
 
     int evaluate() const;
-    // Whether evaluate() draws a random term: true for undecided real positions.
     bool drawsRandomTerm() const;
+    CNodeScore score() const;
 
     int iterFrom() const { return iterMove[0]; }
     int iterTo() const { return iterMove[1]; }
@@ -43,10 +51,20 @@ public:
 
 private:
     void copyPosition(const CGameState &position);
-    bool nextKingCapture();
-    bool nextCheckedMove();
+    const CMoveSet &moves();
+    CBitboard &board();
+    void play(int from, int to, bool capture);
+    void finishMove(int to);
+    void decideGameEnd();
     int material() const;
-    static int kingValue(int square);
+
+    // Worked out when first needed; see above.
+    CBitboard m_board;
+    CMoveSet m_moves;
+    mutable int m_material = 0;
+    bool m_boardKnown = false;
+    bool m_movesKnown = false;
+    mutable bool m_materialKnown = false;
 };
 
 #endif

@@ -10,67 +10,77 @@ namespace {
 
 constexpr int BoundScore = 1000000;
 
-int scoreOf(const CGameNode *node, SearchStats *stats)
+CNodeScore boundScore(int value)
 {
-    if (stats && node->drawsRandomTerm())
-        ++stats->evaluations;
-    return node->evaluate();
+    CNodeScore score;
+    score.fixedScore = value;
+    return score;
 }
 
 } // namespace
 
-CGameNode *search(CGameNode *node, int maxDepth, int depth, CGameNode *alphaNode,
-                  CGameNode *betaNode, NodeList &nodeList, int extensions, SearchStats *stats)
+CSearch::CSearch(int maxDepth, SearchStats &stats)
+    : m_maxDepth(maxDepth)
+    , m_stats(stats)
+{ }
+
+int CSearch::scoreOf(const CNodeScore &score)
 {
-    if (depth == 0 || !node->hasMove())
-        return node;
-    const bool maximising = node->sideToMove == CGameState::White;
-    if (!maximising && node->sideToMove != CGameState::Black) {
+    if (score.drawsRandomTerm())
+        ++m_stats.evaluations;
+    return score.evaluate();
+}
+
+// Every comparison evaluates both sides afresh, so the random term weighs on
+// the choice between near-equal moves and on the cut-offs alike.
+CNodeScore CSearch::search(CGameNode &node, int depth, const CNodeScore &alpha,
+                           const CNodeScore &beta, int extensions)
+{
+    if (depth == 0 || !node.hasMove())
+        return node.score();
+    const bool maximising = node.sideToMove == CGameState::White;
+    if (!maximising && node.sideToMove != CGameState::Black) {
         qDebug("FAILURE");
-        return node;
+        return node.score();
     }
-    CGameNode *best = maximising ? alphaNode : betaNode;
+    CNodeScore best = maximising ? alpha : beta;
     int count = 0;
-    while (const int *move = node->nextMove()) {
-        CGameNode *child = new CGameNode(*node);
-        nodeList.push_back(child);
-        if (stats)
-            ++stats->nodes;
-        child->makeMove(move);
+    while (const int *move = node.nextMove()) {
+        CGameNode child(node);
+        ++m_stats.nodes;
+        child.makeMove(move);
         int childDepth = depth - 1;
         int childExtensions = extensions;
-        if (++count == 1 && !node->hasMove()) {
-            if (depth == maxDepth)
-                return child;
+        if (++count == 1 && !node.hasMove()) {
+            if (depth == m_maxDepth)
+                return child.score();
             if (extensions < MaxForcedExtensions) {
                 childDepth = depth;
                 ++childExtensions;
             }
         }
         if (maximising) {
-            CGameNode *r = search(child, maxDepth, childDepth, best, betaNode, nodeList,
-                                  childExtensions, stats);
-            const int g = scoreOf(r, stats);
-            int h = scoreOf(best, stats);
-            const int l = scoreOf(betaNode, stats);
+            const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
+            const int g = scoreOf(r);
+            int h = scoreOf(best);
+            const int l = scoreOf(beta);
             if (g > h) {
                 best = r;
                 h = g;
             }
             if (h >= l)
-                return betaNode;
+                return beta;
         } else {
-            CGameNode *r = search(child, maxDepth, childDepth, alphaNode, best, nodeList,
-                                  childExtensions, stats);
-            const int g = scoreOf(r, stats);
-            const int h = scoreOf(alphaNode, stats);
-            int l = scoreOf(best, stats);
+            const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
+            const int g = scoreOf(r);
+            const int h = scoreOf(alpha);
+            int l = scoreOf(best);
             if (g < l) {
                 best = r;
                 l = g;
             }
             if (h >= l)
-                return alphaNode;
+                return alpha;
         }
     }
     return best;
@@ -85,20 +95,13 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
                   SearchStats *stats)
 {
     std::srand(seed);
-    NodeList nodeList;
-    CGameNode *root = new CGameNode(position, 0);
-    CGameNode *upper = new CGameNode(position, BoundScore);
-    CGameNode *lower = new CGameNode(position, -BoundScore);
-    const CGameNode *best = search(root, depth, depth, lower, upper, nodeList, 0, stats);
-    const int bestFrom = best->firstFrom;
-    const int bestTo = best->firstTo;
-    delete root;
-    delete upper;
-    delete lower;
-    while (!nodeList.empty()) {
-        delete nodeList.front();
-        nodeList.pop_front();
-    }
-    from = bestFrom;
-    to = bestTo;
+    SearchStats counted;
+    CGameNode root(position, 0);
+    CSearch search(depth, counted);
+    const CNodeScore best
+        = search.search(root, depth, boundScore(-BoundScore), boundScore(BoundScore), 0);
+    if (stats)
+        *stats = counted;
+    from = best.firstFrom;
+    to = best.firstTo;
 }

@@ -1,7 +1,7 @@
 #ifndef CHECKERS_ENGINE_SEARCH_H
 #define CHECKERS_ENGINE_SEARCH_H
 
-#include <deque>
+#include "nodescore.h"
 
 class CGameNode;
 class CGameState;
@@ -18,18 +18,29 @@ struct SearchStats
 // do, so that a cycle of forced moves cannot recurse without end.
 constexpr int MaxForcedExtensions = 64;
 
-using NodeList = std::deque<CGameNode *>;
-
-// Depth-limited alpha-beta search in which White maximises and Black
-// minimises; returns a leaf of the tree or one of the two bounds it was given.
-CGameNode *search(CGameNode *node, int maxDepth, int depth, CGameNode *alphaNode,
-                  CGameNode *betaNode, NodeList &nodeList, int extensions = 0,
-                  SearchStats *stats = nullptr);
-
 // The game's root search: seeds the random generator with the time.
 void findBestMove(const CGameState &position, int depth, int &from, int &to);
 // The same search from a given seed, so that it can be repeated exactly.
 void findBestMove(const CGameState &position, int depth, unsigned seed, int &from, int &to,
                   SearchStats *stats = nullptr);
+
+// Depth-limited alpha-beta search in which White maximises and Black
+// minimises. Children live on the stack for the time of their own search;
+// what is handed back up is the score of the leaf, or of one of the bounds
+// it was given, which is all the comparisons above need.
+class CSearch
+{
+public:
+    CSearch(int maxDepth, SearchStats &stats);
+
+    CNodeScore search(CGameNode &node, int depth, const CNodeScore &alpha, const CNodeScore &beta,
+                      int extensions);
+
+private:
+    int scoreOf(const CNodeScore &score);
+
+    const int m_maxDepth;
+    SearchStats &m_stats;
+};
 
 #endif

@@ -1,0 +1,267 @@
+#include "bitboard.h"
+
+#include "moveset.h"
+#include "rules/gamestate.h"
+
+#include <initializer_list>
+
+namespace {
+
+using Mask = CBitboard::Mask;
+
+constexpr int SquareCount = CGameState::SquareCount;
+
+// The board's diagonal geometry, taken once from the rules' own steps.
+struct Geometry
+{
+    // The neighbour of a square in each direction, or -1.
+    int neighbour[SquareCount][4];
+    // The direction that leads from one square to another along a
+    // diagonal, or -1.
+    int direction[SquareCount][SquareCount];
+    // A one-square step in a direction moves the squares of byFour by 4 and
+    // those of byOther by otherDistance.
+    Mask byFour[4];
+    Mask byOther[4];
+    int otherDistance[4];
+    // A man's plain steps from each square, for White and for Black.
+    Mask manSteps[2][SquareCount];
+};
+
+Geometry buildGeometry()
+{
+    Geometry g {};
+    for (int square = 0; square < SquareCount; ++square) {
+        for (int d = 0; d < 4; ++d) {
+            g.neighbour[square][d] = CGameState::step(square, d);
+            for (int to = 0; to < SquareCount; ++to)
+                g.direction[square][to] = -1;
+        }
+    }
+    for (int square = 0; square < SquareCount; ++square) {
+        for (int d = 0; d < 4; ++d) {
+            const int next = g.neighbour[square][d];
+            if (next == -1)
+                continue;
+            const int distance = next > square ? next - square : square - next;
+            if (distance == 4) {
+                g.byFour[d] |= Mask(1) << square;
+            } else {
+                g.byOther[d] |= Mask(1) << square;
+                g.otherDistance[d] = distance;
+            }
+            const int man = d < 2 ? 0 : 1;
+            g.manSteps[man][square] |= Mask(1) << next;
+            for (int to = next; to != -1; to = g.neighbour[to][d])
+                g.direction[square][to] = d;
+        }
+    }
+    return g;
+}
+
+const Geometry geometry = buildGeometry();
+
+Mask bit(int square)
+{
+    return Mask(1) << square;
+}
+
+bool has(Mask mask, int square)
+{
+    return mask >> square & 1;
+}
+
+int lowest(Mask mask)
+{
+    return __builtin_ctz(mask);
+}
+
+// Every piece of a mask moved one square in a direction; pieces that would
+// leave the board are dropped.
+Mask shift(Mask pieces, int d)
+{
+    const Mask byFour = pieces & geometry.byFour[d];
+    const Mask byOther = pieces & geometry.byOther[d];
+    if (d == CGameState::UpLeft || d == CGameState::UpRight)
+        return byFour >> 4 | byOther >> geometry.otherDistance[d];
+    return byFour << 4 | byOther << geometry.otherDistance[d];
+}
+
+// Men move towards the far row: White up, Black down.
+int firstForward(int side)
+{
+    return side == CGameState::White ? CGameState::UpLeft : CGameState::DownLeft;
+}
+
+// The fixed change of square number over two steps in one direction.
+int twoSteps(int d)
+{
+    static constexpr int change[4] = { -9, -7, 7, 9 };
+    return change[d];
+}
+
+} // namespace
+
+CBitboard::CBitboard(const CGameState &position)
+{
+    for (int square = 0; square < SquareCount; ++square) {
+        const int piece = position.squares[square];
+        if (piece == CGameState::Empty)
+            continue;
+        if (CGameState::isWhite(piece))
+            m_white |= bit(square);
+        if (CGameState::isBlack(piece))
+            m_black |= bit(square);
+        if (piece == CGameState::WhiteKing || piece == CGameState::BlackKing)
+            m_kings |= bit(square);
+    }
+    for (int i = 0; i < position.pendingCaptureCount; ++i)
+        m_pending |= bit(position.pendingCaptures[i]);
+}
+
+CBitboard::Mask CBitboard::own(int side) const
+{
+    if (side == CGameState::White)
+        return m_white;
+    return side == CGameState::Black ? m_black : 0;
+}
+
+CBitboard::Mask CBitboard::enemies(int side) const
+{
+    return side == CGameState::White ? m_black : m_white;
+}
+
+// Kings capture first, then men; only a side that cannot capture moves
+// plainly.
+void CBitboard::generate(int side, CMoveSet &moves) const
+{
+    moves.clear();
+    const Mask pieces = own(side);
+    const Mask kings = pieces & m_kings;
+    const Mask men = pieces & ~m_kings;
+    const Mask prey = enemies(side) & ~m_pending;
+    for (Mask k = kings; k; k &= k - 1)
+        moves.add(lowest(k), kingCaptureLandings(lowest(k), prey));
+    if (moves.isEmpty()) {
+        for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
+            for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
+                moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
+        }
+    }
+    if (!moves.isEmpty()) {
+        moves.setCaptures(true);
+        return;
+    }
+    const Mask empty = emptySquares();
+    const int man = side == CGameState::White ? 0 : 1;
+    for (Mask m = men; m; m &= m - 1)
+        moves.add(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
+    for (Mask k = kings; k; k &= k - 1)
+        moves.add(lowest(k), kingSlides(lowest(k)));
+}
+
+bool CBitboard::sideHasMove(int side) const
+{
+    const Mask pieces = own(side);
+    const Mask kings = pieces & m_kings;
+    const Mask men = pieces & ~m_kings;
+    Mask steps = 0;
+    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d)
+        steps |= shift(men, d);
+    for (int d = 0; d < 4; ++d)
+        steps |= shift(kings, d);
+    if (steps & emptySquares())
+        return true;
+    const Mask prey = enemies(side) & ~m_pending;
+    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
+        if (manCaptureLandings(men, prey, d))
+            return true;
+    }
+    for (Mask k = kings; k; k &= k - 1) {
+        if (kingCaptureLandings(lowest(k), prey))
+            return true;
+    }
+    return false;
+}
+
+bool CBitboard::pieceHasCapture(int square) const
+{
+    const int side = has(m_white, square) ? CGameState::White : CGameState::Black;
+    const Mask prey = enemies(side) & ~m_pending;
+    if (has(m_kings, square))
+        return kingCaptureLandings(square, prey) != 0;
+    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
+        if (manCaptureLandings(bit(square), prey, d))
+            return true;
+    }
+    return false;
+}
+
+CBitboard::Mask CBitboard::manCaptureLandings(Mask men, Mask prey, int d) const
+{
+    return shift(shift(men, d) & prey, d) & emptySquares();
+}
+
+// A king takes the first piece along a diagonal if it is prey and lands on
+// the square just beyond it, which must be empty.
+CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
+{
+    const Mask empty = emptySquares();
+    Mask landings = 0;
+    for (int d = 0; d < 4; ++d) {
+        int s = geometry.neighbour[square][d];
+        while (s != -1 && has(empty, s))
+            s = geometry.neighbour[s][d];
+        if (s == -1 || !has(prey, s))
+            continue;
+        const int landing = geometry.neighbour[s][d];
+        if (landing != -1 && has(empty, landing))
+            landings |= bit(landing);
+    }
+    return landings;
+}
+
+CBitboard::Mask CBitboard::kingSlides(int square) const
+{
+    const Mask empty = emptySquares();
+    Mask slides = 0;
+    for (int d = 0; d < 4; ++d) {
+        for (int s = geometry.neighbour[square][d]; s != -1 && has(empty, s);
+             s = geometry.neighbour[s][d])
+            slides |= bit(s);
+    }
+    return slides;
+}
+
+void CBitboard::move(int from, int to)
+{
+    for (Mask *mask : { &m_white, &m_black, &m_kings }) {
+        if (has(*mask, from))
+            *mask = (*mask & ~bit(from)) | bit(to);
+    }
+}
+
+void CBitboard::remove(int square)
+{
+    const Mask kept = ~bit(square);
+    m_white &= kept;
+    m_black &= kept;
+    m_kings &= kept;
+    m_pending &= kept;
+}
+
+void CBitboard::crown(int square)
+{
+    m_kings |= bit(square);
+}
+
+void CBitboard::markPending(int square)
+{
+    m_pending |= bit(square);
+}
+
+int CBitboard::capturedSquare(int from, int to)
+{
+    const int d = geometry.direction[from][to];
+    return geometry.neighbour[to][3 - d];
+}
