@@ -16,6 +16,8 @@ struct Geometry
 {
     // The neighbour of a square in each direction, or -1.
     int neighbour[SquareCount][4];
+    // Every square beyond a square in each direction, to the edge.
+    Mask ray[SquareCount][4];
     // The direction that leads from one square to another along a
     // diagonal, or -1.
     int direction[SquareCount][SquareCount];
@@ -52,8 +54,10 @@ Geometry buildGeometry()
             }
             const int man = d < 2 ? 0 : 1;
             g.manSteps[man][square] |= Mask(1) << next;
-            for (int to = next; to != -1; to = g.neighbour[to][d])
+            for (int to = next; to != -1; to = g.neighbour[to][d]) {
                 g.direction[square][to] = d;
+                g.ray[square][d] |= Mask(1) << to;
+            }
         }
     }
     return g;
@@ -76,13 +80,38 @@ int lowest(Mask mask)
     return __builtin_ctz(mask);
 }
 
+int highest(Mask mask)
+{
+    return 31 - __builtin_clz(mask);
+}
+
+bool isUpwards(int d)
+{
+    return d == CGameState::UpLeft || d == CGameState::UpRight;
+}
+
+// The first occupied square along a ray: square numbers fall upwards and
+// rise downwards.
+int firstBlocker(Mask blockers, int d)
+{
+    return isUpwards(d) ? highest(blockers) : lowest(blockers);
+}
+
+// The squares of a ray before its first blocker.
+Mask before(Mask ray, int blocker, int d)
+{
+    if (isUpwards(d))
+        return ray & ~(bit(blocker) | (bit(blocker) - 1));
+    return ray & (bit(blocker) - 1);
+}
+
 // Every piece of a mask moved one square in a direction; pieces that would
 // leave the board are dropped.
 Mask shift(Mask pieces, int d)
 {
     const Mask byFour = pieces & geometry.byFour[d];
     const Mask byOther = pieces & geometry.byOther[d];
-    if (d == CGameState::UpLeft || d == CGameState::UpRight)
+    if (isUpwards(d))
         return byFour >> 4 | byOther >> geometry.otherDistance[d];
     return byFour << 4 | byOther << geometry.otherDistance[d];
 }
@@ -209,12 +238,13 @@ CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
     const Mask empty = emptySquares();
     Mask landings = 0;
     for (int d = 0; d < 4; ++d) {
-        int s = geometry.neighbour[square][d];
-        while (s != -1 && has(empty, s))
-            s = geometry.neighbour[s][d];
-        if (s == -1 || !has(prey, s))
+        const Mask blockers = geometry.ray[square][d] & ~empty;
+        if (!blockers)
             continue;
-        const int landing = geometry.neighbour[s][d];
+        const int first = firstBlocker(blockers, d);
+        if (!has(prey, first))
+            continue;
+        const int landing = geometry.neighbour[first][d];
         if (landing != -1 && has(empty, landing))
             landings |= bit(landing);
     }
@@ -223,12 +253,12 @@ CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
 
 CBitboard::Mask CBitboard::kingSlides(int square) const
 {
-    const Mask empty = emptySquares();
+    const Mask occupied = ~emptySquares();
     Mask slides = 0;
     for (int d = 0; d < 4; ++d) {
-        for (int s = geometry.neighbour[square][d]; s != -1 && has(empty, s);
-             s = geometry.neighbour[s][d])
-            slides |= bit(s);
+        const Mask ray = geometry.ray[square][d];
+        const Mask blockers = ray & occupied;
+        slides |= blockers ? before(ray, firstBlocker(blockers, d), d) : ray;
     }
     return slides;
 }

@@ -33,18 +33,21 @@ int pieceValue(int piece, int square)
 
 } // namespace
 
+// Copying the whole record and then clearing the ply count leaves the same
+// fields as copying all but the ply count into a fresh position.
 CGameNode::CGameNode(const CGameState &position, int fixedScore)
-    : result(0)
+    : CGameState(position)
+    , result(0)
     , fixedScore(fixedScore)
     , firstFrom(0)
     , firstTo(0)
     , iterMove { -1, -1 }
 {
-    copyPosition(position);
+    pliesWithoutCapture = 0;
 }
 
 CGameNode::CGameNode(const CGameNode &parent)
-    : CGameState()
+    : CGameState(parent)
     , result(0)
     , fixedScore(0)
     , firstFrom(parent.firstFrom)
@@ -57,26 +60,7 @@ CGameNode::CGameNode(const CGameNode &parent)
     , m_movesKnown(parent.m_movesKnown)
     , m_materialKnown(parent.m_materialKnown)
 {
-    copyPosition(parent);
-}
-
-// Everything but pliesWithoutCapture, which keeps the fresh value 0: the draw
-// rule never ends a line inside the search.
-void CGameNode::copyPosition(const CGameState &position)
-{
-    for (int n = 0; n < SquareCount; ++n)
-        squares[n] = position.squares[n];
-    sideToMove = position.sideToMove;
-    whiteCount = position.whiteCount;
-    blackCount = position.blackCount;
-    whiteKings = position.whiteKings;
-    blackKings = position.blackKings;
-    for (int i = 0; i < MaxPending; ++i)
-        pendingCaptures[i] = position.pendingCaptures[i];
-    pendingCaptureCount = position.pendingCaptureCount;
-    lastCheckFrom = position.lastCheckFrom;
-    lastCheckTo = position.lastCheckTo;
-    lastCheckVerdict = position.lastCheckVerdict;
+    pliesWithoutCapture = 0;
 }
 
 CBitboard &CGameNode::board()
@@ -120,7 +104,8 @@ bool CGameNode::makeMove(const int *move)
 void CGameNode::play(int from, int to, bool capture)
 {
     m_movesKnown = false;
-    m_materialKnown = false;
+    // Known from here on, the material follows every change of a square.
+    material();
     CBitboard &bits = board();
     if (capture) {
         const int captured = CBitboard::capturedSquare(from, to);
@@ -130,6 +115,7 @@ void CGameNode::play(int from, int to, bool capture)
     } else {
         ++pliesWithoutCapture;
     }
+    m_material += pieceValue(squares[from], to) - pieceValue(squares[from], from);
     squares[to] = squares[from];
     squares[from] = Empty;
     bits.move(from, to);
@@ -143,16 +129,19 @@ void CGameNode::finishMove(int to)
     while (pendingCaptureCount > 0) {
         --pendingCaptureCount;
         const int square = pendingCaptures[pendingCaptureCount];
+        m_material -= pieceValue(squares[square], square);
         removePiece(square);
         m_board.remove(square);
     }
     sideToMove = sideToMove == White ? Black : White;
     if (to <= 3 && squares[to] == WhiteMan) {
+        m_material += pieceValue(WhiteKing, to) - pieceValue(WhiteMan, to);
         squares[to] = WhiteKing;
         ++whiteKings;
         m_board.crown(to);
     }
     if (to >= 28 && squares[to] == BlackMan) {
+        m_material += pieceValue(BlackKing, to) - pieceValue(BlackMan, to);
         squares[to] = BlackKing;
         ++blackKings;
         m_board.crown(to);

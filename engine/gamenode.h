@@ -50,7 +50,6 @@ public:
     int iterMove[2];
 
 private:
-    void copyPosition(const CGameState &position);
     const CMoveSet &moves();
     CBitboard &board();
     void play(int from, int to, bool capture);

@@ -1,6 +1,7 @@
 // checkers-cli: the rules engine from the command line. Results go to
 // standard output; bad input gives one line on standard error and status 2.
 
+#include "benchcommand.h"
 #include "bestcommand.h"
 #include "movescommand.h"
 #include "perftcommand.h"
@@ -22,6 +23,7 @@ CommandList makeCommands()
     commands.push_back(std::make_unique<CPerftCommand>());
     commands.push_back(std::make_unique<CPlayCommand>());
     commands.push_back(std::make_unique<CBestCommand>());
+    commands.push_back(std::make_unique<CBenchCommand>());
     return commands;
 }
 

@@ -172,7 +172,7 @@ void expectSameSearch(const CPosition &position, int depth, unsigned seed)
 // Deeper searches on fewer positions keep the run short.
 TEST(EngineEquivalence, SearchAnswersAndStatistics)
 {
-    const int positionsPerDepth[6] = { 0, 400, 200, 100, 24, 8 };
+    const int positionsPerDepth[6] = { 0, 1000, 500, 250, 80, 30 };
     const unsigned seeds[] = { 1, 77, 4000000000u };
     int searches = 0;
     for (const Kind &kind : kinds()) {

@@ -153,6 +153,7 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "best", Initial, "3", "4294967296" },
         { "best", Initial, "3", "seed" },
         { "best", "bbbbbbbbbbbb w", "3", "1" },
+        { "bench", "5" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
@@ -166,7 +167,7 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
     }
     EXPECT_EQ(runCli({}).err,
               "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | best POS DEPTH "
-              "SEED\n");
+              "SEED | bench\n");
     EXPECT_EQ(runCli({ "perft", Initial, "-1" }).err,
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
     EXPECT_EQ(runCli({ "best", Initial, "3", "-1" }).err,

@@ -1,0 +1,18 @@
+#ifndef CHECKERS_TOOLS_BENCHCOMMAND_H
+#define CHECKERS_TOOLS_BENCHCOMMAND_H
+
+#include "command.h"
+
+// bench: times one depth-5 search of the engine and of the straightforward
+// reference on a fixed suite of positions, in the same run, and prints
+// each ratio, their geometric mean and the peak memory of the slowest search.
+class CBenchCommand : public CCommand
+{
+public:
+    std::string name() const override;
+    std::vector<std::string> parameters() const override;
+    bool run(const std::vector<std::string> &arguments, std::ostream &out,
+             std::string &error) const override;
+};
+
+#endif
