@@ -2,7 +2,7 @@
 
 namespace {
 
-int kingValue(int square)
+constexpr int kingValue(int square)
 {
     if (square == 3 || square == 28)
         return 250;
@@ -14,7 +14,7 @@ int kingValue(int square)
 
 // A man is worth more the further it has advanced; a king less on the edge,
 // least in the two corners of the long diagonal.
-int pieceValue(int piece, int square)
+constexpr int valueOf(int piece, int square)
 {
     const int row = square / 4;
     switch (piece) {
@@ -29,6 +29,29 @@ int pieceValue(int piece, int square)
     default:
         return 0;
     }
+}
+
+// Every piece code's value on every square, looked up at each move.
+struct ValueTable
+{
+    int value[CGameState::BlackKing + 1][CGameState::SquareCount] {};
+};
+
+constexpr ValueTable buildValueTable()
+{
+    ValueTable table;
+    for (int piece = 0; piece <= CGameState::BlackKing; ++piece) {
+        for (int square = 0; square < CGameState::SquareCount; ++square)
+            table.value[piece][square] = valueOf(piece, square);
+    }
+    return table;
+}
+
+constexpr ValueTable Values = buildValueTable();
+
+int pieceValue(int piece, int square)
+{
+    return Values.value[piece][square];
 }
 
 } // namespace

@@ -16,12 +16,39 @@ public:
     bool isEmpty() const { return m_froms == 0; }
     bool isCapture() const { return m_captures; }
     // Any values, off-board squares included.
-    bool contains(int from, int to) const;
+    bool contains(int from, int to) const
+    {
+        return from >= 0 && from <= 31 && to >= 0 && to <= 31 && (m_froms >> from & 1)
+            && (m_targets[from] >> to & 1);
+    }
     // Advances (from, to) to the next step in order, from (-1, -1) to the
     // first; false, leaving them alone, when there is none.
-    bool next(int &from, int &to) const;
+    bool next(int &from, int &to) const
+    {
+        if (from >= 0 && from <= 31 && (m_froms >> from & 1)) {
+            const std::uint32_t later = m_targets[from] & squaresAbove(to);
+            if (later) {
+                to = __builtin_ctz(later);
+                return true;
+            }
+        }
+        const std::uint32_t froms = m_froms & squaresAbove(from);
+        if (!froms)
+            return false;
+        from = __builtin_ctz(froms);
+        to = __builtin_ctz(m_targets[from]);
+        return true;
+    }
 
 private:
+    // The squares numbered above square, up to 31.
+    static std::uint32_t squaresAbove(int square)
+    {
+        if (square < 0)
+            return ~std::uint32_t(0);
+        return square >= 31 ? 0 : ~std::uint32_t(0) << (square + 1);
+    }
+
     std::uint32_t m_targets[32];
     std::uint32_t m_froms = 0;
     bool m_captures = false;

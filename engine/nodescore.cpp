@@ -15,8 +15,3 @@ int CNodeScore::evaluate() const
     // A fresh random term at every call lets near-equal moves vary.
     return std::rand() % 7 - 3 + material;
 }
-
-bool CNodeScore::drawsRandomTerm() const
-{
-    return fixedScore == 0 && result != CGameState::WhiteWins && result != CGameState::BlackWins;
-}

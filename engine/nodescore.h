@@ -1,6 +1,8 @@
 #ifndef CHECKERS_ENGINE_NODESCORE_H
 #define CHECKERS_ENGINE_NODESCORE_H
 
+#include "rules/gamestate.h"
+
 // What the search needs of a node once it has been searched: enough to score
 // it again and again, and the first move of the line that led to it.
 class CNodeScore
@@ -19,7 +21,12 @@ public:
 
     // Draws a fresh random term at every call for an undecided position.
     int evaluate() const;
-    bool drawsRandomTerm() const;
+    // True for an undecided real position.
+    bool drawsRandomTerm() const
+    {
+        return fixedScore == 0 && result != CGameState::WhiteWins
+            && result != CGameState::BlackWins;
+    }
 };
 
 #endif
