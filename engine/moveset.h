@@ -49,7 +49,7 @@ private:
         return square >= 31 ? 0 : ~std::uint32_t(0) << (square + 1);
     }
 
-    std::uint32_t m_targets[32];
+    std::uint32_t m_targets[32] {};
     std::uint32_t m_froms = 0;
     bool m_captures = false;
 };
