@@ -147,8 +147,8 @@ bool CBenchCommand::run(const std::vector<std::string> &, std::ostream &out,
     const int count = sizeof Suite / sizeof Suite[0];
     out << "geometric mean of the ratios " << std::setprecision(1) << std::exp(logSum / count)
         << ", lowest " << lowest << '\n'
-        << "peak memory of the slowest search (" << slowestEntry->name << "): reference "
-        << memoryText(peakKiB(Reference, slowestPosition)) << ", engine "
+        << "peak rise in resident memory during the slowest search (" << slowestEntry->name
+        << "): reference " << memoryText(peakKiB(Reference, slowestPosition)) << ", engine "
         << memoryText(peakKiB(Engine, slowestPosition)) << '\n';
     return true;
 }
