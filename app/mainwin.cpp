@@ -1,7 +1,8 @@
 #include "mainwin.h"
 
+#include "app/newgamedlg.h"
 #include "board/board.h"
-#include "board/player.h"
+#include "engine/compplayer.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,6 +15,8 @@ namespace {
 const int smallSquareSize = 48;
 const int mediumSquareSize = 64;
 const int largeSquareSize = 96;
+const int delayOn = 100;
+const int delayOff = 0;
 
 } // namespace
 
@@ -28,6 +31,8 @@ CMainWin::CMainWin()
     createMenus();
     statusBar()->showMessage(tr("..."));
     adjustWindowSize();
+    newGameDlg = new CNewGameDlg(statusBar(), board);
+    connect(newGameDlg, &CNewGameDlg::sig_okPushed, this, &CMainWin::slot_startGame);
 }
 
 CMainWin::~CMainWin()
@@ -36,6 +41,7 @@ CMainWin::~CMainWin()
     delete whitePlayer;
     delete blackPlayer;
     delete board;
+    delete newGameDlg;
 }
 
 void CMainWin::createActions()
@@ -103,14 +109,23 @@ void CMainWin::resizeBoard(int squareSize)
     adjustWindowSize();
 }
 
-void CMainWin::slot_newGame() { }
+void CMainWin::slot_newGame()
+{
+    newGameDlg->show();
+}
 
 void CMainWin::slot_quit()
 {
     close();
 }
 
-void CMainWin::slot_setDelay(bool) { }
+void CMainWin::slot_setDelay(bool on)
+{
+    for (CPlayer *player : { whitePlayer, blackPlayer }) {
+        if (player && !player->isHuman())
+            static_cast<CCompPlayer *>(player)->delay = on ? delayOn : delayOff;
+    }
+}
 
 void CMainWin::slot_setSmall()
 {
@@ -125,6 +140,21 @@ void CMainWin::slot_setMedium()
 void CMainWin::slot_setLarge()
 {
     resizeBoard(largeSquareSize);
+}
+
+void CMainWin::slot_startGame()
+{
+    // A thinking computer player is waited for; its move is never played.
+    delete whitePlayer;
+    delete blackPlayer;
+    whitePlayer = newGameDlg->createWhitePlayer();
+    blackPlayer = newGameDlg->createBlackPlayer();
+    if (!delayAct->isChecked())
+        slot_setDelay(false);
+    whitePlayer->opponent = blackPlayer;
+    blackPlayer->opponent = whitePlayer;
+    board->startGame(whitePlayer, blackPlayer);
+    newGameDlg->hide();
 }
 
 void CMainWin::slot_gameOver(int winner)

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class CBoard;
+class CNewGameDlg;
 class CPlayer;
 class QAction;
 class QActionGroup;
@@ -19,6 +20,10 @@ public:
     CMainWin();
     ~CMainWin() override;
 
+    // The players of the current game, null until the first Start.
+    CPlayer *white() const { return whitePlayer; }
+    CPlayer *black() const { return blackPlayer; }
+
 private slots:
     void slot_newGame();
     void slot_quit();
@@ -26,6 +31,7 @@ private slots:
     void slot_setSmall();
     void slot_setMedium();
     void slot_setLarge();
+    void slot_startGame();
     void slot_gameOver(int winner);
 
 private:
@@ -37,6 +43,7 @@ private:
     CBoard *board;
     CPlayer *whitePlayer;
     CPlayer *blackPlayer;
+    CNewGameDlg *newGameDlg;
     QMenu *gameMenu;
     QMenu *sizeMenu;
     QMenu *optionsMenu;
