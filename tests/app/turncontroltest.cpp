@@ -1,3 +1,4 @@
+#include "../board/boardposition.h"
 #include "app/mainwin.h"
 #include "board/board.h"
 #include "board/humanplayer.h"
@@ -9,16 +10,6 @@
 
 #include <initializer_list>
 #include <memory>
-
-namespace {
-
-struct Placement
-{
-    int square;
-    int piece;
-};
-
-} // namespace
 
 // Two people, Ann with White and Bob with Black, play on the board of a real
 // main window by pressing its square widgets.
@@ -53,23 +44,7 @@ class TestTurnControl : public QObject
     }
 
     // Replaces the position of the game just started; White is to move.
-    void setPosition(std::initializer_list<Placement> pieces)
-    {
-        for (int n = 0; n < CGameState::SquareCount; ++n)
-            board->squares[n] = CGameState::Empty;
-        board->whiteCount = board->blackCount = board->whiteKings = board->blackKings = 0;
-        for (const Placement &placement : pieces) {
-            board->squares[placement.square] = placement.piece;
-            const bool white = CGameState::isWhite(placement.piece);
-            ++(white ? board->whiteCount : board->blackCount);
-            if (placement.piece == CGameState::WhiteKing)
-                ++board->whiteKings;
-            if (placement.piece == CGameState::BlackKing)
-                ++board->blackKings;
-        }
-        for (int n = 0; n < CGameState::SquareCount; ++n)
-            board->squareWidget(n)->setPiece(board->squares[n]);
-    }
+    void setPosition(std::initializer_list<Placement> pieces) { setBoardPosition(*board, pieces); }
 
     int shown(int square) const { return board->squareWidget(square)->pieceCode(); }
 
