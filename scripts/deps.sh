@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev clang-format clang-tidy
   desktop-file-utils dpkg-dev file
 )

@@ -1,0 +1,257 @@
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The size the program starts with, at which the moves are made.
+const int mediumSquare = 64;
+
+} // namespace
+
+// The real program on a virtual X server of its own, used as a person would:
+// menus from the keyboard, the dialog's Start button and the squares with the
+// mouse. The functions run in order, one session from start to quit.
+class TestXvfb : public QObject
+{
+    Q_OBJECT
+
+    QProcess server;
+    QProcess program;
+    QTemporaryDir runtimeDir;
+    QString display;
+    QString mainWindow;
+    QByteArray output;
+    int boardTop = 0;
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+        return environment;
+    }
+
+    // Runs an X client to its end and answers what it printed.
+    QByteArray run(const QString &tool, const QStringList &arguments) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(tool, arguments);
+        process.waitForFinished(10000);
+        return process.readAllStandardOutput().trimmed();
+    }
+
+    QByteArray xdotool(const QStringList &arguments) const
+    {
+        return run(QStringLiteral("xdotool"), arguments);
+    }
+
+    // The program's visible window whose class or title matches.
+    QString visibleWindow(const QString &property, const QString &pattern) const
+    {
+        return QString::fromLatin1(xdotool(
+            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), property, pattern }));
+    }
+
+    QSize windowSize(const QString &window) const
+    {
+        const QList<QByteArray> values
+            = xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window })
+                  .split('\n');
+        QSize size;
+        for (const QByteArray &value : values) {
+            if (value.startsWith("WIDTH="))
+                size.setWidth(value.mid(6).toInt());
+            if (value.startsWith("HEIGHT="))
+                size.setHeight(value.mid(7).toInt());
+        }
+        return size;
+    }
+
+    static QStringList keyArguments(const QStringList &keys)
+    {
+        return QStringList { QStringLiteral("key") } + keys;
+    }
+
+    static QStringList clickArguments(const QString &window, QPoint point)
+    {
+        return { QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                 QString::number(point.x()),  QString::number(point.y()), QStringLiteral("click"),
+                 QStringLiteral("1") };
+    }
+
+    QStringList squareClickArguments(int square) const
+    {
+        const int row = square / 4;
+        const int column = 2 * (square % 4) + (row % 2 == 0 ? 1 : 0);
+        return clickArguments(mainWindow,
+                              QPoint(column * mediumSquare + mediumSquare / 2,
+                                     boardTop + row * mediumSquare + mediumSquare / 2));
+    }
+
+    // Acts on the main window in one go, as fast as a person could not: a
+    // menu that a key opens takes the keys that follow.
+    void inMainWindow(const QStringList &actions) const
+    {
+        xdotool(QStringList { QStringLiteral("windowfocus"), QStringLiteral("--sync"), mainWindow }
+                + actions);
+    }
+
+    QImage grab(const QString &window) const
+    {
+        return QImage::fromData(run(QStringLiteral("import"),
+                                    { QStringLiteral("-window"), window, QStringLiteral("png:-") }),
+                                "PNG");
+    }
+
+    bool outputEndsWith(const QByteArray &tail)
+    {
+        output += program.readAllStandardOutput();
+        return output.endsWith(tail);
+    }
+
+    // The board's top edge: the first row in which the first light and the
+    // first dark square of the top row meet.
+    static int findBoardTop(const QImage &image, int squareSize)
+    {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(2, y) == QColor(Qt::lightGray)
+                && image.pixelColor(squareSize + 2, y) == QColor(Qt::gray))
+                return y;
+        }
+        return -1;
+    }
+
+    // A pixel of a square, given by row and column of the board.
+    QColor pixel(const QImage &image, int squareSize, int row, int column, QPoint offset) const
+    {
+        return image.pixelColor(column * squareSize + offset.x(),
+                                boardTop + row * squareSize + offset.y());
+    }
+
+    void verifyPicture(const QImage &image, int squareSize)
+    {
+        QCOMPARE(image.width(), 8 * squareSize);
+        QVERIFY(image.height() > 8 * squareSize);
+        QCOMPARE(findBoardTop(image, squareSize), boardTop);
+        const QPoint corner(2, 2);
+        const QPoint discTop(squareSize / 2, squareSize / 2 - 4);
+        QCOMPARE(pixel(image, squareSize, 0, 0, discTop), QColor(Qt::lightGray));
+        QCOMPARE(pixel(image, squareSize, 3, 2, corner), QColor(Qt::gray));
+        QCOMPARE(pixel(image, squareSize, 7, 0, corner), QColor(Qt::gray));
+        QCOMPARE(pixel(image, squareSize, 7, 0, discTop), QColor(Qt::white)); // square 28
+        QCOMPARE(pixel(image, squareSize, 0, 1, discTop), QColor(Qt::darkRed)); // square 0
+    }
+
+    // New Game, any clicks into the dialog, then Start.
+    void startGame(const QList<QPoint> &dialogClicks, const QByteArray &expectedOutput)
+    {
+        inMainWindow(keyArguments({ QStringLiteral("alt+g"), QStringLiteral("n") }));
+        QString dialog;
+        QTRY_VERIFY(!(dialog = visibleWindow(QStringLiteral("--name"), QStringLiteral("New Game")))
+                         .isEmpty());
+        const QSize size = windowSize(dialog);
+        QStringList clicks;
+        for (QPoint point :
+             dialogClicks + QList<QPoint> { { size.width() / 2, size.height() - 23 } })
+            clicks += clickArguments(dialog, point); // the last one is Start
+        xdotool(clicks);
+        QTRY_VERIFY(visibleWindow(QStringLiteral("--name"), QStringLiteral("New Game")).isEmpty());
+        QTRY_VERIFY2(outputEndsWith(expectedOutput), output.constData());
+    }
+
+    void startGameWithTheDefaults()
+    {
+        startGame({}, "blackskill:  5 \nits  \"Player 1\" 's [ 3 ] turn \n");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *tool : { "Xvfb", "xdotool", "import" })
+            QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(), tool);
+        QVERIFY(runtimeDir.isValid());
+        server.start(QStringLiteral("Xvfb"),
+                     { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp") });
+        QVERIFY(server.waitForReadyRead(10000));
+        display = QLatin1Char(':') + QString::fromLatin1(server.readAllStandardOutput().trimmed());
+
+        program.setProcessEnvironment(environment());
+        program.start(QStringLiteral(CHECKERS_BINARY));
+        QVERIFY(program.waitForStarted());
+        // Only the main window shows at first; the dialog shares its class.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(mainWindow = visibleWindow(QStringLiteral("--class"), QStringLiteral("checkers")))
+                 .isEmpty(),
+            30000);
+    }
+
+    void cleanupTestCase()
+    {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished();
+        }
+        server.terminate();
+        server.waitForFinished();
+    }
+
+    void personMovesAndTheComputerAnswers()
+    {
+        QTRY_COMPARE(windowSize(mainWindow).width(), 8 * mediumSquare);
+        boardTop = findBoardTop(grab(mainWindow), mediumSquare);
+        QVERIFY(boardTop > 0);
+        startGameWithTheDefaults();
+        inMainWindow(squareClickArguments(22) + squareClickArguments(17));
+        QTRY_VERIFY_WITH_TIMEOUT(outputEndsWith("its  \"Player 1\" 's [ 3 ] turn \n"
+                                                "its  \"Player 1\" 's [ 3 ] turn \n"),
+                                 30000);
+        QTest::qWait(200); // the computer's move repainted
+        const QImage image = grab(mainWindow);
+        image.save(QStringLiteral("checkers-game.png"));
+        verifyPicture(image, mediumSquare);
+    }
+
+    void picturesAtEachSize_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("squareSize");
+        QTest::newRow("small") << QStringLiteral("s") << 48;
+        QTest::newRow("large") << QStringLiteral("l") << 96;
+        QTest::newRow("medium") << QStringLiteral("m") << 64;
+    }
+    void picturesAtEachSize()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, squareSize);
+        inMainWindow(keyArguments({ QStringLiteral("alt+o"), QStringLiteral("s"), key }));
+        QTRY_COMPARE(windowSize(mainWindow).width(), 8 * squareSize);
+        QTest::qWait(200); // the repaint at the new size
+        const QImage image = grab(mainWindow);
+        image.save(QStringLiteral("checkers-%1.png").arg(QLatin1String(QTest::currentDataTag())));
+        verifyPicture(image, squareSize);
+    }
+
+    // Two computers play on, so one of them is always thinking or about to:
+    // the program ends once that search is over, and ends cleanly.
+    void quitWhileTheComputersPlay()
+    {
+        const QPoint whiteComputer(60, 64); // below Human in the White Player box
+        startGame({ whiteComputer }, "whiteskill:  5 \nblackskill:  5 \n");
+        QTest::qWait(500); // a few moves
+        inMainWindow(keyArguments({ QStringLiteral("alt+g"), QStringLiteral("q") }));
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
+        QVERIFY2(outputEndsWith("whiteskill:  5 \nblackskill:  5 \n"), output.constData());
+    }
+};
+
+QTEST_MAIN(TestXvfb)
+#include "xvfbtest.moc"
