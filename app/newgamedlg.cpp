@@ -15,6 +15,7 @@
 namespace {
 
 const int groupWidth = 100;
+const int groupSideMargin = 4;
 const int computerDelay = 100;
 
 QGroupBox *createGroup(const QString &title, QRadioButton *human, QRadioButton *computer)
@@ -23,6 +24,10 @@ QGroupBox *createGroup(const QString &title, QRadioButton *human, QRadioButton *
     auto *layout = new QVBoxLayout;
     layout->addWidget(human);
     layout->addWidget(computer);
+    // Today's default fonts are wider than the fixed width was made for:
+    // narrower side margins keep "Computer" whole.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(groupSideMargin, margins.top(), groupSideMargin, margins.bottom());
     group->setLayout(layout);
     group->setFixedWidth(groupWidth);
     return group;

@@ -162,6 +162,8 @@ private slots:
             QCOMPARE(side.group->width(), 100);
             QCOMPARE(side.human->text(), QStringLiteral("Human"));
             QCOMPARE(side.computer->text(), QStringLiteral("Computer"));
+            // The whole label fits in the fixed width.
+            QVERIFY(side.computer->width() >= side.computer->sizeHint().width());
             QCOMPARE(side.name->text(), QStringLiteral("Player 1"));
             QCOMPARE(side.skill->count(), 3);
             QCOMPARE(side.skill->itemText(0), QStringLiteral("Poor"));
