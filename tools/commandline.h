@@ -1,0 +1,34 @@
+#ifndef CHECKERS_TOOLS_COMMANDLINE_H
+#define CHECKERS_TOOLS_COMMANDLINE_H
+
+#include "command.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Picks the command named by the first argument and runs it on the rest.
+// Results go to out; bad input gives one line on err and status BadInput.
+class CCommandLine
+{
+public:
+    using CommandList = std::vector<std::unique_ptr<CCommand>>;
+
+    static constexpr int BadInput = 2;
+
+    explicit CCommandLine(CommandList commands);
+
+    // arguments excludes the program name.
+    int run(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err) const;
+
+private:
+    int runCommand(const CCommand &command, const std::vector<std::string> &arguments,
+                   std::ostream &out, std::ostream &err) const;
+    int usage(std::ostream &err) const;
+    static int fail(const std::string &message, std::ostream &err);
+
+    CommandList m_commands;
+};
+
+#endif
