@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include <cstdio>
+
 CCommandLine::CCommandLine(CommandList commands)
     : m_commands(std::move(commands))
 { }
@@ -48,7 +50,26 @@ int CCommandLine::usage(std::ostream &err) const
 
 int CCommandLine::fail(const std::string &message, std::ostream &err)
 {
-    err << "checkers-cli: " << message << '\n';
+    err << "checkers-cli: " << printable(message) << '\n';
     return BadInput;
 }
 
+// Messages quote the arguments they refuse, which may hold any byte: a
+// newline would break the one-line answer, an escape sequence would reach
+// the terminal.
+std::string CCommandLine::printable(const std::string &text)
+{
+    std::string shown;
+    for (const char c : text) {
+        if (c == '\\') {
+            shown += "\\\\";
+        } else if (c >= ' ' && c <= '~') {
+            shown += c;
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
+            shown += escape;
+        }
+    }
+    return shown;
+}

@@ -27,6 +27,8 @@ private:
                    std::ostream &out, std::ostream &err) const;
     int usage(std::ostream &err) const;
     static int fail(const std::string &message, std::ostream &err);
+    // Bytes outside printable ASCII, and the backslash, as \xhh and \\.
+    static std::string printable(const std::string &text);
 
     CommandList m_commands;
 };

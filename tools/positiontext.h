@@ -21,7 +21,8 @@ public:
     static constexpr int MaxPieces = 12;
 
     // Reads text into position. On failure position is left as it was and
-    // error says in one line what is wrong.
+    // error says in one line what is wrong, quoting the offending part as
+    // given.
     static bool parse(const std::string &text, CPosition &position, std::string &error);
     // Writes every field, the optional ones included.
     static std::string format(const CGameState &position);

@@ -154,6 +154,8 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "best", Initial, "3", "seed" },
         { "best", "bbbbbbbbbbbb w", "3", "1" },
         { "bench", "5" },
+        { "moves", Initial + "\n" },
+        { "fly\x1b[2J" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);

@@ -1,0 +1,65 @@
+#include "tools/commandline.h"
+#include "tools/movescommand.h"
+#include "tools/perftcommand.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
+
+struct Outcome
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string> &arguments)
+{
+    CCommandLine::CommandList commands;
+    commands.push_back(std::make_unique<CMovesCommand>());
+    commands.push_back(std::make_unique<CPerftCommand>());
+    const CCommandLine commandLine(std::move(commands));
+    std::ostringstream out, err;
+    const int status = commandLine.run(arguments, out, err);
+    return { status, out.str(), err.str() };
+}
+
+} // namespace
+
+TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
+{
+    const Outcome perft = run({ "perft", Initial, "2" });
+    EXPECT_EQ(perft.status, 0);
+    EXPECT_EQ(perft.out, "49\n");
+    EXPECT_EQ(perft.err, "");
+
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        { {}, "usage: checkers-cli moves POS | perft POS DEPTH\n" },
+        { { "play", Initial, "22", "18" }, "checkers-cli: unknown command 'play'\n" },
+        { { "moves" }, "checkers-cli: moves takes 1 argument (moves POS), not 0\n" },
+        { { "perft", Initial },
+          "checkers-cli: perft takes 2 arguments (perft POS DEPTH), not 1\n" },
+    };
+    for (const auto &[arguments, err] : refused) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, CCommandLine::BadInput);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err, err);
+    }
+}
+
+// Found by fuzzing: the refused text was echoed raw, so a newline in an
+// argument split the error line and escape sequences reached the terminal.
+TEST(CommandLine, ShowsRefusedBytesAsEscapes)
+{
+    EXPECT_EQ(run({ "fly\n\x1b[2J\xff\\" }).err,
+              "checkers-cli: unknown command 'fly\\x0a\\x1b[2J\\xff\\\\'\n");
+    const Outcome outcome = run({ "moves", Initial + "\r\n" });
+    EXPECT_EQ(outcome.status, CCommandLine::BadInput);
+    EXPECT_EQ(outcome.err,
+              "checkers-cli: bad position '" + Initial
+                  + "\\x0d\\x0a': side to move must be 'w' or 'b', not 'w\\x0d\\x0a'\n");
+}
