@@ -38,3 +38,6 @@ cmake --build build/ci-tsan -j"$jobs" --target "${threaded[@]}"
 # code must show every hand-over between threads itself.
 QT_NO_GLIB=1 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
   ctest --test-dir build/ci-tsan -L thread --output-on-failure -j"$jobs"
+
+echo "== Fuzzing (libFuzzer, ${FUZZ_SECONDS:-60} s per target) =="
+scripts/fuzz.sh

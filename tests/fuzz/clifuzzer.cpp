@@ -1,0 +1,194 @@
+// Puts arbitrary text to the console tool: as a position, as a number and,
+// split at newlines, as its arguments. Every input must give a result or a
+// one-line error; a position read must be sound and survive a round trip
+// through its text form.
+
+#include "invariantcheck.h"
+
+#include "tools/commandline.h"
+#include "tools/movescommand.h"
+#include "tools/numbertext.h"
+#include "tools/perftcommand.h"
+#include "tools/playcommand.h"
+#include "tools/positiontext.h"
+
+#include <climits>
+#include <cstdint>
+#include <sstream>
+
+namespace {
+
+// Deeper counts cost time exponentially and read their input no differently.
+constexpr int MaxFuzzedDepth = 2;
+
+std::vector<std::string> split(const std::string &text, char separator)
+{
+    std::vector<std::string> parts;
+    std::istringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
+bool isOneLine(const std::string &text)
+{
+    return text.find('\n') == std::string::npos;
+}
+
+// A position that no successful parse produces, so that a failed parse
+// shows whether it wrote anything.
+CPosition untouched()
+{
+    CPosition position;
+    position.sideToMove = CGameState::Black;
+    position.lastCheckFrom = 7;
+    position.lastCheckVerdict = CGameState::Illegal;
+    position.pliesWithoutCapture = 77;
+    return position;
+}
+
+void checkRoundTrip(const CPosition &position, const std::string &text)
+{
+    CInvariantCheck::requireSound(position, "parsed '" + text + "'");
+    CInvariantCheck::require(position.lastCheckVerdict == CGameState::NoVerdict
+                                 && position.pliesWithoutCapture <= CPositionText::MaxPlies,
+                             "parsed memo or move counter out of range", position);
+    const std::string formatted = CPositionText::format(position);
+    // Squares and side are written the one way they can be read.
+    CInvariantCheck::require(formatted.compare(0, 34, text, 0, 34) == 0,
+                             "'" + text + "' formats as '" + formatted + "'", position);
+    CPosition again;
+    std::string error;
+    CInvariantCheck::require(CPositionText::parse(formatted, again, error),
+                             "'" + formatted + "' does not read back: " + error, position);
+    const std::string changed = CInvariantCheck::difference(position, again);
+    CInvariantCheck::require(changed.empty(),
+                             "'" + formatted + "' reads back with another " + changed, position);
+    CInvariantCheck::require(CPositionText::format(again) == formatted,
+                             "'" + formatted + "' formats differently the second time", position);
+}
+
+void checkPositionText(const std::string &text)
+{
+    CPosition position = untouched();
+    std::string error;
+    if (CPositionText::parse(text, position, error)) {
+        checkRoundTrip(position, text);
+        return;
+    }
+    const std::string changed = CInvariantCheck::difference(position, untouched());
+    CInvariantCheck::require(changed.empty(), "failed parse changed " + changed, position);
+    // Only a quote of the text itself may break the line.
+    CInvariantCheck::require(!error.empty() && (isOneLine(error) || !isOneLine(text)),
+                             "error '" + error + "'", position);
+}
+
+// The plain definition: an optional minus and digits, within int.
+bool referenceNumber(const std::string &text, long long &value)
+{
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::size_t first = negative ? 1 : 0;
+    if (text.size() == first)
+        return false;
+    long long magnitude = 0;
+    for (std::size_t i = first; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        if (magnitude <= INT_MAX)
+            magnitude = magnitude * 10 + (text[i] - '0');
+    }
+    value = negative ? -magnitude : magnitude;
+    return value >= INT_MIN && value <= INT_MAX;
+}
+
+void checkNumberText(const std::string &text)
+{
+    constexpr int Unset = 12345;
+    int value = Unset;
+    long long expected = 0;
+    const bool valid = referenceNumber(text, expected);
+    const bool parsed = CNumberText::parse(text, value);
+    CInvariantCheck::require(parsed == valid && value == (parsed ? expected : Unset),
+                             "number '" + text + "' " + (parsed ? "accepted" : "refused") + " as "
+                                 + std::to_string(value));
+}
+
+bool tooDeep(const std::vector<std::string> &arguments)
+{
+    int depth;
+    return arguments.size() == 3 && arguments[0] == "perft"
+        && CNumberText::parse(arguments[2], depth) && depth > MaxFuzzedDepth;
+}
+
+void checkPlayOutput(const std::string &out)
+{
+    if (out == "illegal\n")
+        return;
+    const std::vector<std::string> lines = split(out, '\n');
+    CPosition position;
+    std::string error;
+    CInvariantCheck::require(!lines.empty() && CPositionText::parse(lines[0], position, error),
+                             "play printed '" + out + "'", position);
+    CInvariantCheck::requireSound(position, "after play");
+    const bool ending = lines.size() == 1
+        || (lines.size() == 2
+            && (lines[1] == "gameover 0" || lines[1] == "gameover 3" || lines[1] == "gameover 4"));
+    CInvariantCheck::require(ending, "play printed '" + out + "'", position);
+}
+
+// The listing must hold exactly the pairs the rules accept, in order.
+void checkMovesOutput(const std::string &text, const std::string &out)
+{
+    CPosition position;
+    std::string error;
+    CPositionText::parse(text, position, error);
+    std::string expected;
+    int captured;
+    for (int from = 0; from < CGameState::SquareCount; ++from) {
+        for (int to = 0; to < CGameState::SquareCount; ++to) {
+            if (position.isLegalMove(from, to, captured))
+                expected += std::to_string(from) + '-' + std::to_string(to) + '\n';
+        }
+    }
+    CInvariantCheck::require(out == expected, "moves printed '" + out + "', not '" + expected + "'",
+                             position);
+}
+
+void checkCommandLine(const std::vector<std::string> &arguments)
+{
+    if (tooDeep(arguments))
+        return;
+    CCommandLine::CommandList commands;
+    commands.push_back(std::make_unique<CMovesCommand>());
+    commands.push_back(std::make_unique<CPerftCommand>());
+    commands.push_back(std::make_unique<CPlayCommand>());
+    const CCommandLine commandLine(std::move(commands));
+    std::ostringstream out, err;
+    const int status = commandLine.run(arguments, out, err);
+    if (status == 0) {
+        CInvariantCheck::require(err.str().empty(), "success with '" + err.str() + "'");
+        if (arguments[0] == "moves")
+            checkMovesOutput(arguments[1], out.str());
+        if (arguments[0] == "play")
+            checkPlayOutput(out.str());
+        return;
+    }
+    const std::string message = err.str();
+    bool printable = true;
+    for (char c : message.substr(0, message.size() - 1))
+        printable = printable && c >= ' ' && c <= '~';
+    CInvariantCheck::require(status == CCommandLine::BadInput && out.str().empty() && printable
+                                 && !message.empty() && message.back() == '\n',
+                             "status " + std::to_string(status) + ", error '" + message + "'");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char *>(data), size);
+    checkPositionText(text);
+    checkNumberText(text);
+    checkCommandLine(split(text, '\n'));
+    return 0;
+}

@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into corpus/cli and
+corpus/rules. The seeds are committed; run this only to change them."""
+
+import os
+import shutil
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+INITIAL = "bbbbbbbbbbbb........wwwwwwwwwwww"
+INITIAL_POS = INITIAL + " w"
+MID_CAPTURE = ".................b....w..b...... w 25 0"
+KING_ENDGAME = "B.........b.................W... w"
+MIXED = "W..B.bb..........w.......w.b...B w 5,27,3 40"
+
+
+def board(pieces):
+    """An otherwise empty board from {square: letter}."""
+    squares = ["."] * 32
+    for square, letter in pieces.items():
+        squares[square] = letter
+    return "".join(squares)
+
+
+CLI_SEEDS = {
+    # Positions, good and bad.
+    "initial": INITIAL_POS,
+    "initial-full": INITIAL_POS + " - 0",
+    "mid-capture": MID_CAPTURE,
+    "king-endgame": KING_ENDGAME,
+    "mixed": MIXED,
+    "draw-edge": INITIAL_POS + " - 40",
+    "twelve-kings": "WWWWWWWWWWWW........BBBBBBBBBBBB b - 1000000",
+    "short": INITIAL[1:] + " w",
+    "unknown-piece": "x" + INITIAL[1:] + " w",
+    "bad-side": INITIAL + " x",
+    "stray-space": INITIAL + "  w",
+    "thirteen": "bbbbbbbbbbbbb.......wwwwwwwwwwww w",
+    "pending-twice": INITIAL_POS + " 1,2,1",
+    "pending-off": INITIAL_POS + " 32",
+    "pending-own": INITIAL_POS + " 20",
+    "plies-huge": INITIAL_POS + " - 99999999999999999999",
+    "trailing": INITIAL_POS + " - 0 junk",
+    # Numbers.
+    "int-min": "-2147483648",
+    "int-max": "2147483647",
+    "int-over": "2147483648",
+    "minus": "-",
+    "leading-zeros": "-007",
+    # Command lines, one argument a line.
+    "moves": "moves\n" + INITIAL_POS,
+    "moves-capture": "moves\n" + MID_CAPTURE,
+    "perft": "perft\n" + KING_ENDGAME + "\n2",
+    "perft-bad-depth": "perft\n" + INITIAL_POS + "\n-1",
+    "play": "play\n" + INITIAL_POS + "\n22\n18",
+    "play-jump": "play\n" + MID_CAPTURE + "\n22\n13",
+    "play-off-board": "play\n" + INITIAL_POS + "\n-1\n32",
+    "play-draw": "play\n" + INITIAL_POS + " - 40\n22\n18",
+    "play-bad-number": "play\n" + INITIAL_POS + "\n22\n18x",
+    "unknown-command": "fly\n" + INITIAL_POS,
+    "missing-argument": "perft\n" + INITIAL_POS,
+    "control-bytes": "moves\n\x1b[31m" + INITIAL[1:] + " w",
+}
+
+
+def value(v):
+    """One from/to value as the rules target reads it."""
+    if -1 <= v <= 32:
+        return bytes([v + 1])
+    return b"\xf0" + struct.pack("<i", v)
+
+
+def rules_seed(squares, side, moves, plies=0, pending=(), memo=(0, 0, 0)):
+    victims = "wW" if side == "b" else "bB"
+    data = squares.encode() + side.encode() + bytes([plies])
+    data += value(memo[0]) + value(memo[1]) + bytes([memo[2]])
+    data += bytes([len(pending)])
+    listed = []
+    for square in pending:
+        left = [n for n in range(32) if squares[n] in victims and n not in listed]
+        data += bytes([left.index(square)])
+        listed.append(square)
+    for origin, target in moves:
+        data += value(origin) + value(target)
+    return data
+
+
+RULES_SEEDS = {
+    "opening": rules_seed(INITIAL, "w", [(22, 18), (9, 13), (18, 14), (10, 17), (21, 14)]),
+    "black-opening": rules_seed(INITIAL, "b", [(8, 12), (8, 13), (11, 15)]),
+    "king-lands-beyond": rules_seed(board({28: "W", 10: "b", 0: "B"}), "w", [(28, 3), (28, 7)]),
+    "kings-capture-first": rules_seed(board({28: "W", 25: "w", 21: "b", 10: "b", 0: "B"}), "w",
+                                      [(25, 16), (28, 17)]),
+    "lone-kings": rules_seed(board({28: "W", 0: "B"}), "w",
+                             [(28, 24), (0, 5), (24, 21), (5, 0), (21, 3)]),
+    "double-jump": rules_seed(board({29: "w", 25: "b", 17: "b", 0: "B"}), "w",
+                              [(29, 22), (22, 13)]),
+    "two-capturers": rules_seed(board({29: "w", 30: "w", 25: "b", 26: "b", 17: "b", 0: "B"}),
+                                "w", [(29, 22), (30, 21), (30, 23)]),
+    "king-takes-over": rules_seed(board({29: "W", 25: "w", 21: "b", 22: "b", 13: "b", 0: "B"}),
+                                  "w", [(25, 16), (16, 9), (29, 18)]),
+    "draw-at-41": rules_seed(INITIAL, "w", [(22, 18)], plies=40),
+    "goes-on-at-40": rules_seed(INITIAL, "w", [(22, 18), (9, 13)], plies=39),
+    "crowning": rules_seed(board({4: "w", 27: "b", 16: "W", 15: "B"}), "w", [(4, 0), (27, 31)]),
+    "pending-blocks": rules_seed(board({22: "w", 25: "b", 17: "b", 0: "B"}), "w",
+                                 [(22, 13), (22, 11)], pending=(25,)),
+    "pending-king-path": rules_seed(board({31: "W", 22: "b", 13: "b", 0: "B"}), "w",
+                                    [(31, 8), (31, 17)], pending=(22,)),
+    "last-piece": rules_seed(board({21: "w", 17: "b"}), "w", [(21, 12)]),
+    "no-move-left": rules_seed(board({4: "w", 0: "b", 9: "w"}), "w", [(9, 5)]),
+    "wide-values": rules_seed(INITIAL, "w", [(-1, 32), (-2**31, 2**31 - 1), (1000, -1000),
+                                             (22, 2**31 - 1)]),
+    "stale-memo": rules_seed(INITIAL, "w", [(22, 18), (22, 18)], memo=(22, 18, 2)),
+    "twelve-kings": rules_seed("WWWWWWWWWWWW........BBBBBBBBBBBB", "b",
+                               [(20, 16), (11, 15), (21, 17)]),
+    "full-pending": rules_seed("bbbbbbbbbbbb........WWWWWWWWWWWW", "w", [(20, 16)],
+                               pending=tuple(range(12))),
+}
+
+
+def write(directory, seeds):
+    path = os.path.join(HERE, "corpus", directory)
+    shutil.rmtree(path, ignore_errors=True)
+    os.makedirs(path)
+    for name, data in seeds.items():
+        with open(os.path.join(path, name), "wb") as seed:
+            seed.write(data if isinstance(data, bytes) else data.encode("latin-1"))
+
+
+write("cli", CLI_SEEDS)
+write("rules", RULES_SEEDS)
