@@ -1,6 +1,31 @@
 #include "commandline.h"
 
+#include "benchcommand.h"
+#include "bestcommand.h"
+#include "movescommand.h"
+#include "perftcommand.h"
+#include "playcommand.h"
+
 #include <cstdio>
+
+namespace {
+
+CCommandLine::CommandList toolCommands()
+{
+    CCommandLine::CommandList commands;
+    commands.push_back(std::make_unique<CMovesCommand>());
+    commands.push_back(std::make_unique<CPerftCommand>());
+    commands.push_back(std::make_unique<CPlayCommand>());
+    commands.push_back(std::make_unique<CBestCommand>());
+    commands.push_back(std::make_unique<CBenchCommand>());
+    return commands;
+}
+
+} // namespace
+
+CCommandLine::CCommandLine()
+    : CCommandLine(toolCommands())
+{ }
 
 CCommandLine::CCommandLine(CommandList commands)
     : m_commands(std::move(commands))

@@ -17,6 +17,8 @@ public:
 
     static constexpr int BadInput = 2;
 
+    // The tool's own commands.
+    CCommandLine();
     explicit CCommandLine(CommandList commands);
 
     // arguments excludes the program name.

@@ -6,10 +6,7 @@
 #include "invariantcheck.h"
 
 #include "tools/commandline.h"
-#include "tools/movescommand.h"
 #include "tools/numbertext.h"
-#include "tools/perftcommand.h"
-#include "tools/playcommand.h"
 #include "tools/positiontext.h"
 
 #include <climits>
@@ -18,7 +15,8 @@
 
 namespace {
 
-// Deeper counts cost time exponentially and read their input no differently.
+// Deeper counts and searches cost time exponentially and read their input
+// no differently.
 constexpr int MaxFuzzedDepth = 2;
 
 std::vector<std::string> split(const std::string &text, char separator)
@@ -83,7 +81,8 @@ void checkPositionText(const std::string &text)
                              "error '" + error + "'", position);
 }
 
-// The plain definition: an optional minus and digits, within int.
+// The plain definition: an optional minus and digits. The magnitude stops
+// growing once it is beyond every bound asked about.
 bool referenceNumber(const std::string &text, long long &value)
 {
     const bool negative = !text.empty() && text[0] == '-';
@@ -94,30 +93,41 @@ bool referenceNumber(const std::string &text, long long &value)
     for (std::size_t i = first; i < text.size(); ++i) {
         if (text[i] < '0' || text[i] > '9')
             return false;
-        if (magnitude <= INT_MAX)
+        if (magnitude <= UINT32_MAX)
             magnitude = magnitude * 10 + (text[i] - '0');
     }
     value = negative ? -magnitude : magnitude;
-    return value >= INT_MIN && value <= INT_MAX;
+    return true;
 }
 
-void checkNumberText(const std::string &text)
+template<typename Number> void checkNumber(const std::string &text, bool valid, long long expected)
 {
-    constexpr int Unset = 12345;
-    int value = Unset;
-    long long expected = 0;
-    const bool valid = referenceNumber(text, expected);
+    constexpr Number Unset = 12345;
+    Number value = Unset;
     const bool parsed = CNumberText::parse(text, value);
     CInvariantCheck::require(parsed == valid && value == (parsed ? expected : Unset),
                              "number '" + text + "' " + (parsed ? "accepted" : "refused") + " as "
                                  + std::to_string(value));
 }
 
-bool tooDeep(const std::vector<std::string> &arguments)
+void checkNumberText(const std::string &text)
 {
+    long long expected = 0;
+    const bool number = referenceNumber(text, expected);
+    checkNumber<int>(text, number && expected >= INT_MIN && expected <= INT_MAX, expected);
+    checkNumber<std::uint32_t>(text, number && text[0] != '-' && expected <= UINT32_MAX, expected);
+}
+
+// A fixed suite of deep searches, or a count or search too deep to repeat
+// thousands of times a second.
+bool tooCostly(const std::vector<std::string> &arguments)
+{
+    if (arguments.size() == 1 && arguments[0] == "bench")
+        return true;
+    const bool deep = arguments[0] == "perft" || arguments[0] == "best";
     int depth;
-    return arguments.size() == 3 && arguments[0] == "perft"
-        && CNumberText::parse(arguments[2], depth) && depth > MaxFuzzedDepth;
+    return deep && arguments.size() >= 3 && CNumberText::parse(arguments[2], depth)
+        && depth > MaxFuzzedDepth;
 }
 
 void checkPlayOutput(const std::string &out)
@@ -156,13 +166,9 @@ void checkMovesOutput(const std::string &text, const std::string &out)
 
 void checkCommandLine(const std::vector<std::string> &arguments)
 {
-    if (tooDeep(arguments))
+    if (!arguments.empty() && tooCostly(arguments))
         return;
-    CCommandLine::CommandList commands;
-    commands.push_back(std::make_unique<CMovesCommand>());
-    commands.push_back(std::make_unique<CPerftCommand>());
-    commands.push_back(std::make_unique<CPlayCommand>());
-    const CCommandLine commandLine(std::move(commands));
+    const CCommandLine commandLine;
     std::ostringstream out, err;
     const int status = commandLine.run(arguments, out, err);
     if (status == 0) {
