@@ -1,7 +1,7 @@
 #include "movescommand.h"
 
+#include "engine/gamenode.h"
 #include "position.h"
-#include "steplist.h"
 
 std::string CMovesCommand::name() const
 {
@@ -19,7 +19,8 @@ bool CMovesCommand::run(const std::vector<std::string> &arguments, std::ostream 
     CPosition position;
     if (!readPosition(arguments[0], position, error))
         return false;
-    for (const CStepList::Step &step : CStepList(position))
-        out << step.from << '-' << step.to << '\n';
+    CGameNode node(position, 0);
+    while (const int *move = node.nextMove())
+        out << move[0] << '-' << move[1] << '\n';
     return true;
 }

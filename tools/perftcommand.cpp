@@ -1,7 +1,7 @@
 #include "perftcommand.h"
 
+#include "engine/gamenode.h"
 #include "position.h"
-#include "steplist.h"
 
 std::string CPerftCommand::name() const
 {
@@ -25,19 +25,26 @@ bool CPerftCommand::run(const std::vector<std::string> &arguments, std::ostream 
     return true;
 }
 
-std::uint64_t CPerftCommand::count(const CPosition &position, int depth)
+std::uint64_t CPerftCommand::count(const CGameState &position, int depth)
+{
+    CGameNode root(position, 0);
+    return countFrom(root, depth);
+}
+
+std::uint64_t CPerftCommand::countFrom(CGameNode &node, int depth)
 {
     if (depth == 0)
         return 1;
-    const CStepList steps(position);
-    // The last level needs only the number of steps, not the positions.
-    if (depth == 1)
-        return steps.size();
     std::uint64_t total = 0;
-    for (const CStepList::Step &step : steps) {
-        CPosition next = position;
-        next.makeMove(step.from, step.to);
-        total += count(next, depth - 1);
+    while (const int *move = node.nextMove()) {
+        // The last level needs only the number of steps, not the positions.
+        if (depth == 1) {
+            ++total;
+            continue;
+        }
+        CGameNode child(node);
+        child.makeMove(move);
+        total += countFrom(child, depth - 1);
     }
     return total;
 }

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-class CPosition;
+class CGameNode;
+class CGameState;
 
 // perft POS DEPTH: the number of sequences of DEPTH move steps from POS,
 // every step of a capture sequence counted on its own.
@@ -23,7 +24,10 @@ public:
 
     // Play goes on after the end of a game, since the rules keep no game-over
     // state; a position without a legal step has no successors.
-    static std::uint64_t count(const CPosition &position, int depth);
+    static std::uint64_t count(const CGameState &position, int depth);
+
+private:
+    static std::uint64_t countFrom(CGameNode &node, int depth);
 };
 
 #endif

@@ -1,9 +1,11 @@
 #include "randompositions.h"
 
-#include "tools/steplist.h"
+#include "engine/gamenode.h"
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
+#include <vector>
 
 CRandomPositions::CRandomPositions(unsigned seed)
     : m_random(seed)
@@ -40,9 +42,12 @@ CPosition CRandomPositions::kingEndgame(int whiteKings, int blackKings)
 
 bool CRandomPositions::playRandomStep(CPosition &position)
 {
-    const CStepList steps(position);
-    if (steps.size() == 0)
+    std::vector<std::pair<int, int>> steps;
+    CGameNode node(position, 0);
+    while (const int *move = node.nextMove())
+        steps.emplace_back(move[0], move[1]);
+    if (steps.empty())
         return false;
-    const CStepList::Step step = steps.begin()[m_random() % steps.size()];
-    return position.makeMove(step.from, step.to);
+    const auto [from, to] = steps[m_random() % steps.size()];
+    return position.makeMove(from, to);
 }

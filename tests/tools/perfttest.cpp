@@ -1,7 +1,7 @@
+#include "engine/gamenode.h"
 #include "tools/perftcommand.h"
 #include "tools/position.h"
 #include "tools/positiontext.h"
-#include "tools/steplist.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -27,8 +27,9 @@ Steps allLegalPairs(const CGameState &position)
 Steps listed(const CGameState &position)
 {
     Steps steps;
-    for (const CStepList::Step &step : CStepList(position))
-        steps.emplace_back(step.from, step.to);
+    CGameNode node(position, 0);
+    while (const int *move = node.nextMove())
+        steps.emplace_back(move[0], move[1]);
     return steps;
 }
 
@@ -74,7 +75,7 @@ CPosition randomPosition(std::mt19937 &random)
 
 } // namespace
 
-TEST(StepList, InitialPositionInOrder)
+TEST(MoveList, InitialPositionInOrder)
 {
     EXPECT_EQ(
         listed(CPosition()),
@@ -84,7 +85,7 @@ TEST(StepList, InitialPositionInOrder)
 
 // Random boards played on at random: quiet moves, man and king captures and
 // positions inside capture sequences all come up.
-TEST(StepList, MatchesEveryPairTheRulesAccept)
+TEST(MoveList, MatchesEveryPairTheRulesAccept)
 {
     std::mt19937 random(20240611);
     int positions = 0, withCaptureSequence = 0;
