@@ -1,5 +1,5 @@
-#include "board/debugline.h"
 #include "board/humanplayer.h"
+#include "board/debugline.h"
 #include "rules/gamestate.h"
 
 #include <QStatusBar>
