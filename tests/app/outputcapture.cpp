@@ -24,7 +24,7 @@ COutputCapture::~COutputCapture()
 QByteArray COutputCapture::takeOutput()
 {
     std::fflush(stream);
-    const QByteArray output(buffer + taken, qsizetype(size - taken));
+    QByteArray output(buffer + taken, qsizetype(size - taken));
     taken = size;
     return output;
 }

@@ -16,8 +16,8 @@ struct Placement
 // it; the side to move stays as it is.
 inline void setBoardPosition(CBoard &board, std::initializer_list<Placement> pieces)
 {
-    for (int n = 0; n < CGameState::SquareCount; ++n)
-        board.squares[n] = CGameState::Empty;
+    for (int &square : board.squares)
+        square = CGameState::Empty;
     board.whiteCount = board.blackCount = board.whiteKings = board.blackKings = 0;
     for (const Placement &placement : pieces) {
         board.squares[placement.square] = placement.piece;
