@@ -15,9 +15,17 @@ build() { # dir, extra cmake args...
   cmake --build "$dir" -j"$jobs"
 }
 
+# Cheapest first: a formatting difference fails before anything is built.
+echo "== Formatting =="
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 echo "== Release build =="
 build build/ci-release -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir build/ci-release --output-on-failure -j"$jobs"
+
+# Reads the Release build's compile commands and moc files.
+echo "== clang-tidy =="
+scripts/tidy.sh build/ci-release
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 build build/ci-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHECKERS_SANITIZE=address
