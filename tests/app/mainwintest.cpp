@@ -2,6 +2,7 @@
 #include "board/board.h"
 #include "board/humanplayer.h"
 #include "board/square.h"
+#include "windowdriver.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -18,6 +19,7 @@ class TestMainWin : public QObject
 
     std::unique_ptr<CMainWin> window;
     CBoard *board = nullptr;
+    std::unique_ptr<CWindowDriver> driver;
 
     QStatusBar *statusBar() const { return window->statusBar(); }
 
@@ -30,14 +32,7 @@ class TestMainWin : public QObject
         return nullptr;
     }
 
-    QAction *action(const QString &text) const
-    {
-        for (QAction *action : window->findChildren<QAction *>()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
-    }
+    QAction *action(const QString &text) const { return driver->action(text); }
 
     static QStringList texts(const QMenu *menu)
     {
@@ -66,12 +61,14 @@ private slots:
     void init()
     {
         window = std::make_unique<CMainWin>();
-        board = qobject_cast<CBoard *>(window->centralWidget());
+        driver = std::make_unique<CWindowDriver>(window.get());
+        board = driver->board();
         QVERIFY(board);
     }
 
     void cleanup()
     {
+        driver.reset();
         window.reset();
         CSquare::setSize(64);
     }

@@ -3,12 +3,12 @@
 #include "app/mainwin.h"
 #include "engine/compplayer.h"
 #include "outputcapture.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,17 +19,6 @@
 #include <memory>
 
 namespace {
-
-// One side's widgets of the dialog.
-struct SideWidgets
-{
-    QGroupBox *group;
-    QRadioButton *human;
-    QRadioButton *computer;
-    QLabel *label;
-    QLineEdit *name;
-    QComboBox *skill;
-};
 
 const QString yourTurn = QStringLiteral("It's your turn");
 
@@ -45,40 +34,9 @@ class TestNewGameDlg : public QObject
     std::unique_ptr<CMainWin> window;
     CBoard *board = nullptr;
     CNewGameDlg *dialog = nullptr;
+    std::unique_ptr<CWindowDriver> driver;
 
-    QString status() const { return window->statusBar()->currentMessage(); }
-
-    QAction *action(const QString &text) const
-    {
-        for (QAction *action : window->findChildren<QAction *>()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
-    }
-
-    // Found where the layout puts them: White's row above Black's, in each
-    // the group box on the left and the entry column on the right.
-    SideWidgets side(int row) const
-    {
-        const QLayout *rowLayout = dialog->layout()->itemAt(row)->layout();
-        const QLayout *column = rowLayout->itemAt(1)->layout();
-        auto *group = qobject_cast<QGroupBox *>(rowLayout->itemAt(0)->widget());
-        const QLayout *radios = group->layout();
-        return { group,
-                 qobject_cast<QRadioButton *>(radios->itemAt(0)->widget()),
-                 qobject_cast<QRadioButton *>(radios->itemAt(1)->widget()),
-                 qobject_cast<QLabel *>(column->itemAt(0)->widget()),
-                 qobject_cast<QLineEdit *>(column->itemAt(1)->widget()),
-                 qobject_cast<QComboBox *>(column->itemAt(2)->widget()) };
-    }
-    SideWidgets whiteSide() const { return side(0); }
-    SideWidgets blackSide() const { return side(1); }
-
-    QPushButton *startButton() const
-    {
-        return qobject_cast<QPushButton *>(dialog->layout()->itemAt(2)->widget());
-    }
+    QString status() const { return driver->status(); }
 
     static void verifyEntry(const SideWidgets &side, bool human)
     {
@@ -89,24 +47,6 @@ class TestNewGameDlg : public QObject
         QCOMPARE(side.skill->isVisible(), !human);
     }
 
-    static void choose(const SideWidgets &side, bool human, int skill = 2)
-    {
-        QTest::mouseClick(human ? side.human : side.computer, Qt::LeftButton);
-        side.skill->setCurrentIndex(skill);
-    }
-
-    void openDialog()
-    {
-        action(QStringLiteral("&New Game"))->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    }
-
-    void pressStart()
-    {
-        QTest::mouseClick(startButton(), Qt::LeftButton);
-        QVERIFY(!dialog->isVisible());
-    }
-
     CCompPlayer *computer(CPlayer *player) const
     {
         return player->isHuman() ? nullptr : static_cast<CCompPlayer *>(player);
@@ -115,9 +55,9 @@ class TestNewGameDlg : public QObject
     // A game of a person against the computer, as far as the person's turn.
     void startPersonAgainstComputer()
     {
-        openDialog();
-        choose(blackSide(), false, 0);
-        pressStart();
+        driver->openDialog();
+        CWindowDriver::choose(driver->blackSide(), false, 0);
+        driver->pressStart();
         QTRY_COMPARE(status(), yourTurn);
     }
 
@@ -126,12 +66,9 @@ private slots:
     {
         output = std::make_unique<COutputCapture>();
         window = std::make_unique<CMainWin>();
-        board = qobject_cast<CBoard *>(window->centralWidget());
-        dialog = nullptr;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *found = qobject_cast<CNewGameDlg *>(widget))
-                dialog = found;
-        }
+        driver = std::make_unique<CWindowDriver>(window.get());
+        board = driver->board();
+        dialog = driver->dialog();
         QVERIFY(dialog);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -139,6 +76,7 @@ private slots:
 
     void cleanup()
     {
+        driver.reset();
         window.reset();
         output.reset();
     }
@@ -147,15 +85,15 @@ private slots:
     {
         QVERIFY(!dialog->isVisible());
         QVERIFY(!dialog->parent());
-        openDialog();
+        driver->openDialog();
         QCOMPARE(dialog->size(), QSize(250, 200));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("New Game"));
         QCOMPARE(dialog->windowModality(), Qt::NonModal);
-        QCOMPARE(startButton()->text(), QStringLiteral("Start"));
+        QCOMPARE(driver->startButton()->text(), QStringLiteral("Start"));
 
-        const SideWidgets white = whiteSide();
-        const SideWidgets black = blackSide();
+        const SideWidgets white = driver->whiteSide();
+        const SideWidgets black = driver->blackSide();
         QCOMPARE(white.group->title(), QStringLiteral("White Player"));
         QCOMPARE(black.group->title(), QStringLiteral("Black Player"));
         for (const SideWidgets &side : { white, black }) {
@@ -173,7 +111,7 @@ private slots:
         verifyEntry(white, true);
         verifyEntry(black, false);
 
-        action(QStringLiteral("&New Game"))->trigger(); // already open: nothing changes
+        driver->action(QStringLiteral("&New Game"))->trigger(); // already open: nothing changes
         QVERIFY(dialog->isVisible());
         QCOMPARE(output->takeOutput(), QByteArray());
         QCOMPARE(status(), QStringLiteral("..."));
@@ -181,9 +119,9 @@ private slots:
 
     void switchingKeepsTheNameAndTheSkill()
     {
-        openDialog();
-        for (const SideWidgets &side : { whiteSide(), blackSide() }) {
-            choose(side, true);
+        driver->openDialog();
+        for (const SideWidgets &side : { driver->whiteSide(), driver->blackSide() }) {
+            CWindowDriver::choose(side, true);
             verifyEntry(side, true);
             QCOMPARE(side.name->text(), QStringLiteral("Player 1"));
             side.name->selectAll();
@@ -202,14 +140,14 @@ private slots:
             QTest::mouseClick(side.computer, Qt::LeftButton);
             QCOMPARE(side.skill->currentText(), QStringLiteral("Poor"));
         }
-        verifyEntry(whiteSide(), false); // the sides are independent
+        verifyEntry(driver->whiteSide(), false); // the sides are independent
         QCOMPARE(output->takeOutput(), QByteArray());
     }
 
     void startWithTheDefaults()
     {
-        openDialog();
-        pressStart();
+        driver->openDialog();
+        driver->pressStart();
         QCOMPARE(output->takeOutput(),
                  QByteArray("blackskill:  5 \nits  \"Player 1\" 's [ 3 ] turn \n"));
         QCOMPARE(status(), yourTurn);
@@ -227,9 +165,9 @@ private slots:
 
     void twoPeoplePrintNoSkillLine()
     {
-        openDialog();
-        choose(blackSide(), true);
-        pressStart();
+        driver->openDialog();
+        CWindowDriver::choose(driver->blackSide(), true);
+        driver->pressStart();
         QCOMPARE(output->takeOutput(), QByteArray("its  \"Player 1\" 's [ 3 ] turn \n"));
         QCOMPARE(status(), QStringLiteral("It's Player 1's turn"));
         QVERIFY(window->black()->isHuman());
@@ -238,11 +176,11 @@ private slots:
     // With the delay switched off before the game, the computers get none.
     void computersAtPoorPlayToTheEnd()
     {
-        action(QStringLiteral("Computer move delay"))->trigger();
-        openDialog();
-        choose(whiteSide(), false, 0);
-        choose(blackSide(), false, 0);
-        pressStart();
+        driver->action(QStringLiteral("Computer move delay"))->trigger();
+        driver->openDialog();
+        CWindowDriver::choose(driver->whiteSide(), false, 0);
+        CWindowDriver::choose(driver->blackSide(), false, 0);
+        driver->pressStart();
         QCOMPARE(output->takeOutput(), QByteArray("whiteskill:  1 \nblackskill:  1 \n"));
         QCOMPARE(computer(window->white())->delay, 0);
         QCOMPARE(computer(window->black())->delay, 0);
@@ -254,7 +192,7 @@ private slots:
 
     void personPlaysByClicks()
     {
-        action(QStringLiteral("Computer move delay"))->trigger();
+        driver->action(QStringLiteral("Computer move delay"))->trigger();
         startPersonAgainstComputer();
         for (int step = 1; step <= 3; ++step) {
             QTRY_COMPARE(status(), yourTurn);
@@ -281,14 +219,14 @@ private slots:
     // the move it found is never played.
     void startWhileTheComputerThinks()
     {
-        openDialog();
-        choose(whiteSide(), false, 2);
-        choose(blackSide(), true);
-        pressStart();
+        driver->openDialog();
+        CWindowDriver::choose(driver->whiteSide(), false, 2);
+        CWindowDriver::choose(driver->blackSide(), true);
+        driver->pressStart();
         QCOMPARE(status(), QStringLiteral("Computer is thinking..."));
-        openDialog();
-        choose(whiteSide(), true);
-        pressStart();
+        driver->openDialog();
+        CWindowDriver::choose(driver->whiteSide(), true);
+        driver->pressStart();
         QCOMPARE(status(), QStringLiteral("It's Player 1's turn"));
         QTest::qWait(50);
         QCOMPARE(board->plyCount(), 0);
@@ -302,7 +240,7 @@ private slots:
     void delayOptionReachesOnlyComputers()
     {
         startPersonAgainstComputer();
-        QAction *delay = action(QStringLiteral("Computer move delay"));
+        QAction *delay = driver->action(QStringLiteral("Computer move delay"));
         delay->trigger();
         QVERIFY(!delay->isChecked());
         QCOMPARE(computer(window->black())->delay, 0);
@@ -315,10 +253,10 @@ private slots:
     // as main does: the search is waited for, and nothing is left behind.
     void quitWhileTheComputerThinks()
     {
-        openDialog();
-        choose(whiteSide(), false, 2);
-        pressStart();
-        action(QStringLiteral("&Quit"))->trigger();
+        driver->openDialog();
+        CWindowDriver::choose(driver->whiteSide(), false, 2);
+        driver->pressStart();
+        driver->action(QStringLiteral("&Quit"))->trigger();
         QVERIFY(!window->isVisible());
         window.reset();
         QTest::qWait(50);
