@@ -2,19 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using Moves = std::vector<std::pair<int, int>>;
-
-constexpr int W = CGameState::White;
-constexpr int B = CGameState::Black;
-constexpr int WM = CGameState::WhiteMan;
-constexpr int WK = CGameState::WhiteKing;
-constexpr int BM = CGameState::BlackMan;
-constexpr int BK = CGameState::BlackKing;
-
-} // namespace
-
 TEST(MultiJump, PiecesLeaveInReverseOrderWhenTheSequenceEnds)
 {
     CRecordingState state({ { 29, WM }, { 25, BM }, { 17, BM }, { 0, BK } }, W);

@@ -3,18 +3,6 @@
 #include <climits>
 #include <gtest/gtest.h>
 
-namespace {
-
-using Moves = std::vector<std::pair<int, int>>;
-
-constexpr int W = CGameState::White;
-constexpr int WM = CGameState::WhiteMan;
-constexpr int WK = CGameState::WhiteKing;
-constexpr int BM = CGameState::BlackMan;
-constexpr int BK = CGameState::BlackKing;
-
-} // namespace
-
 TEST(LegalMoves, OpeningMovesOfBothSides)
 {
     CRecordingState state;

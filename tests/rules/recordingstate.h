@@ -8,6 +8,15 @@
 #include <utility>
 #include <vector>
 
+// Short names that keep the test positions readable.
+using Moves = std::vector<std::pair<int, int>>;
+constexpr int W = CGameState::White;
+constexpr int B = CGameState::Black;
+constexpr int WM = CGameState::WhiteMan;
+constexpr int WK = CGameState::WhiteKing;
+constexpr int BM = CGameState::BlackMan;
+constexpr int BK = CGameState::BlackKing;
+
 // A position that records what the rules call back: the removed squares in
 // call order, with the pending count each call saw, and every game result
 // with the side to move at that moment.
