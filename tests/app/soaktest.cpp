@@ -80,10 +80,12 @@ class TestSoak : public QObject
     QElapsedTimer sinceProgress;
 
     GameSetup setup;
+    GameSetup nextSetup;
+    bool startPrepared = false;
     bool gameStarted = false;
     QByteArray gameOutput;
     int gamePlies = 0;
-    int restartAtPly = -1;
+    int restartAtPly = 0;
     int lastPly = 0;
     int pliesBeforeGameOver = 0;
     bool delayBlip = false;
@@ -280,25 +282,33 @@ class TestSoak : public QObject
         restartsWhileThinking += threadCount() > idleThreads;
     }
 
-    // New Game, the dialog set up by clicks and keys, then Start, with
-    // whatever runs on the board meanwhile.
-    void startGame()
+    // New Game and the dialog set up by clicks and keys, while the game on
+    // the board goes on; Start follows later.
+    void prepareStart()
     {
         driver->openDialog();
-        const GameSetup next = randomSetup();
-        CWindowDriver::choose(driver->whiteSide(), next.white.human, next.white.skill,
-                              next.white.name);
-        CWindowDriver::choose(driver->blackSide(), next.black.human, next.black.skill,
-                              next.black.name);
+        nextSetup = randomSetup();
+        CWindowDriver::choose(driver->whiteSide(), nextSetup.white.human, nextSetup.white.skill,
+                              nextSetup.white.name);
+        CWindowDriver::choose(driver->blackSide(), nextSetup.black.human, nextSetup.black.skill,
+                              nextSetup.black.name);
+        startPrepared = true;
+    }
+
+    void startGame()
+    {
+        if (!startPrepared)
+            prepareStart();
         closeGame();
         if (QTest::currentTestFailed())
             return;
         const int ply = board->plyCount();
         driver->pressStart(); // waits for a running search, whose move is dropped
-        setup = next;
+        startPrepared = false;
+        setup = nextSetup;
         gameStarted = true;
         gamePlies = 0;
-        restartAtPly = chance(0.3) ? pick(80) : -1;
+        restartAtPly = chance(0.3) ? 1 + pick(80) : maxGamePlies;
         sinceProgress.restart();
 
         QCOMPARE(board->plyCount(), ply);
@@ -440,12 +450,16 @@ private slots:
         startGame();
         while (!QTest::currentTestFailed()) {
             observe();
-            if (!board->isGameActive() || gamePlies == restartAtPly || gamePlies >= maxGamePlies) {
+            if (!board->isGameActive() || gamePlies >= restartAtPly) {
                 if (finishedGames + restartedGames + 1 >= games) {
                     closeGame();
                     break;
                 }
                 startGame();
+            } else if (!startPrepared && gamePlies + 1 == restartAtPly) {
+                // Start then comes right after the next step, while the
+                // search that step began is still running.
+                prepareStart();
             } else if (personToMove()) {
                 personStep();
             } else {
