@@ -42,7 +42,8 @@ class TestXvfb : public QObject
         QProcess process;
         process.setProcessEnvironment(environment());
         process.start(tool, arguments);
-        process.waitForFinished(10000);
+        if (!process.waitForFinished(10000))
+            qWarning("%s did not finish", qPrintable(tool));
         return process.readAllStandardOutput().trimmed();
     }
 
@@ -117,6 +118,17 @@ class TestXvfb : public QObject
                        .size());
     }
 
+    // What to know when the program's window does not show.
+    QString startReport()
+    {
+        output += program.readAllStandardOutput();
+        return QStringLiteral("display %1, program state %2, output: %3 errors: %4")
+            .arg(display)
+            .arg(program.state())
+            .arg(QString::fromLocal8Bit(output),
+                 QString::fromLocal8Bit(program.readAllStandardError()));
+    }
+
     bool outputEndsWith(const QByteArray &tail)
     {
         output += program.readAllStandardOutput();
@@ -188,17 +200,22 @@ private slots:
                      { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                        QStringLiteral("0"), QStringLiteral("1280x1024x24"),
                        QStringLiteral("-nolisten"), QStringLiteral("tcp") });
-        QVERIFY(server.waitForReadyRead(10000));
-        display = QLatin1Char(':') + QString::fromLatin1(server.readAllStandardOutput().trimmed());
+        // The server writes its display number, then a newline, once it
+        // accepts clients.
+        QByteArray number;
+        while (!number.endsWith('\n') && server.waitForReadyRead(10000))
+            number += server.readAllStandardOutput();
+        QVERIFY2(number.endsWith('\n'), number.constData());
+        display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
 
         program.setProcessEnvironment(environment());
         program.start(QStringLiteral(CHECKERS_BINARY));
         QVERIFY(program.waitForStarted());
         // Only the main window shows at first; the dialog shares its class.
-        QTRY_VERIFY_WITH_TIMEOUT(
+        QTRY_VERIFY2_WITH_TIMEOUT(
             !(mainWindow = visibleWindow(QStringLiteral("--class"), QStringLiteral("checkers")))
                  .isEmpty(),
-            30000);
+            qPrintable(startReport()), 30000);
     }
 
     void cleanupTestCase()
