@@ -230,9 +230,9 @@ CNodeScore CGameNode::score() const
     return score;
 }
 
-int CGameNode::evaluate() const
+int CGameNode::evaluate(CRandomGenerator &random) const
 {
-    return score().evaluate();
+    return score().evaluate(random);
 }
 
 bool CGameNode::drawsRandomTerm() const

@@ -35,7 +35,7 @@ public:
     // Whether nextMove() would return a move now; the iterator stays put.
     bool hasMove();
 
-    int evaluate() const;
+    int evaluate(CRandomGenerator &random) const;
     bool drawsRandomTerm() const;
     CNodeScore score() const;
 

@@ -1,10 +1,9 @@
 #include "nodescore.h"
 
+#include "randomgenerator.h"
 #include "rules/gamestate.h"
 
-#include <cstdlib>
-
-int CNodeScore::evaluate() const
+int CNodeScore::evaluate(CRandomGenerator &random) const
 {
     if (fixedScore != 0)
         return fixedScore;
@@ -13,5 +12,5 @@ int CNodeScore::evaluate() const
     if (result == CGameState::BlackWins)
         return -WinScore;
     // A fresh random term at every call lets near-equal moves vary.
-    return std::rand() % 7 - 3 + material;
+    return random.next() % 7 - 3 + material;
 }

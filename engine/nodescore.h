@@ -3,6 +3,8 @@
 
 #include "rules/gamestate.h"
 
+class CRandomGenerator;
+
 // What the search needs of a node once it has been searched: enough to score
 // it again and again, and the first move of the line that led to it.
 class CNodeScore
@@ -20,7 +22,7 @@ public:
     int firstTo = 0;
 
     // Draws a fresh random term at every call for an undecided position.
-    int evaluate() const;
+    int evaluate(CRandomGenerator &random) const;
     // True for an undecided real position.
     bool drawsRandomTerm() const
     {

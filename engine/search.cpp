@@ -3,7 +3,6 @@
 #include "gamenode.h"
 
 #include <QDebug>
-#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -19,8 +18,9 @@ CNodeScore boundScore(int value)
 
 } // namespace
 
-CSearch::CSearch(int maxDepth, SearchStats &stats)
+CSearch::CSearch(int maxDepth, unsigned seed, SearchStats &stats)
     : m_maxDepth(maxDepth)
+    , m_random(seed)
     , m_stats(stats)
 { }
 
@@ -28,7 +28,7 @@ int CSearch::scoreOf(const CNodeScore &score)
 {
     if (score.drawsRandomTerm())
         ++m_stats.evaluations;
-    return score.evaluate();
+    return score.evaluate(m_random);
 }
 
 // Every comparison evaluates both sides afresh, so the random term weighs on
@@ -94,10 +94,9 @@ void findBestMove(const CGameState &position, int depth, int &from, int &to)
 void findBestMove(const CGameState &position, int depth, unsigned seed, int &from, int &to,
                   SearchStats *stats)
 {
-    std::srand(seed);
     SearchStats counted;
     CGameNode root(position, 0);
-    CSearch search(depth, counted);
+    CSearch search(depth, seed, counted);
     const CNodeScore best
         = search.search(root, depth, boundScore(-BoundScore), boundScore(BoundScore), 0);
     if (stats)

@@ -2,6 +2,7 @@
 #define CHECKERS_ENGINE_SEARCH_H
 
 #include "nodescore.h"
+#include "randomgenerator.h"
 
 class CGameNode;
 class CGameState;
@@ -18,7 +19,7 @@ struct SearchStats
 // do, so that a cycle of forced moves cannot recurse without end.
 constexpr int MaxForcedExtensions = 64;
 
-// The game's root search: seeds the random generator with the time.
+// The game's root search: seeds its random generator with the time.
 void findBestMove(const CGameState &position, int depth, int &from, int &to);
 // The same search from a given seed, so that it can be repeated exactly.
 void findBestMove(const CGameState &position, int depth, unsigned seed, int &from, int &to,
@@ -31,7 +32,7 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
 class CSearch
 {
 public:
-    CSearch(int maxDepth, SearchStats &stats);
+    CSearch(int maxDepth, unsigned seed, SearchStats &stats);
 
     CNodeScore search(CGameNode &node, int depth, const CNodeScore &alpha, const CNodeScore &beta,
                       int extensions);
@@ -40,6 +41,7 @@ private:
     int scoreOf(const CNodeScore &score);
 
     const int m_maxDepth;
+    CRandomGenerator m_random;
     SearchStats &m_stats;
 };
 

@@ -1,7 +1,7 @@
 #include "engine/gamenode.h"
+#include "engine/randomgenerator.h"
 #include "positionfromtext.h"
 
-#include <cstdlib>
 #include <set>
 #include <utility>
 #include <vector>
@@ -25,10 +25,10 @@ std::vector<Move> enumerate(CGameNode &node)
 // The random term is taken out by drawing it again from the same seed.
 int materialOf(const CGameNode &node)
 {
-    std::srand(99);
-    const int random = std::rand() % 7 - 3;
-    std::srand(99);
-    return node.evaluate() - random;
+    CRandomGenerator random(99);
+    const int term = random.next() % 7 - 3;
+    CRandomGenerator again(99);
+    return node.evaluate(again) - term;
 }
 
 int materialOf(const std::string &text)
@@ -165,18 +165,20 @@ TEST(GameNodeGameOver, StoresTheResultAndStaysUsable)
     ASSERT_TRUE(node.makeMove(move));
     EXPECT_EQ(node.result, CGameState::WhiteWins);
     EXPECT_EQ(node.blackCount, 0);
-    EXPECT_EQ(node.evaluate(), CGameNode::WinScore);
+    CRandomGenerator random(1);
+    EXPECT_EQ(node.evaluate(random), CGameNode::WinScore);
     EXPECT_FALSE(node.hasMove());
 
     node.gameOver(CGameState::BlackWins);
-    EXPECT_EQ(node.evaluate(), -CGameNode::WinScore);
+    EXPECT_EQ(node.evaluate(random), -CGameNode::WinScore);
 }
 
 TEST(GameNodeEvaluation, FixedScoreWins)
 {
     CGameNode node(positionFromText(Initial), 1000000);
     node.gameOver(CGameState::BlackWins);
-    EXPECT_EQ(node.evaluate(), 1000000);
+    CRandomGenerator random(1);
+    EXPECT_EQ(node.evaluate(random), 1000000);
     EXPECT_FALSE(node.drawsRandomTerm());
 }
 
@@ -184,10 +186,10 @@ TEST(GameNodeEvaluation, InitialPositionIsBalancedUpToTheRandomTerm)
 {
     const CGameNode node(positionFromText(Initial), 0);
     EXPECT_EQ(materialOf(node), 0);
-    std::srand(1);
+    CRandomGenerator random(1);
     std::set<int> seen;
     for (int i = 0; i < 200; ++i) {
-        const int score = node.evaluate();
+        const int score = node.evaluate(random);
         EXPECT_GE(score, -3);
         EXPECT_LE(score, 3);
         seen.insert(score);
