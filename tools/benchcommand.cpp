@@ -114,13 +114,17 @@ std::vector<std::string> CBenchCommand::parameters() const
     return {};
 }
 
-bool CBenchCommand::run(const std::vector<std::string> &, std::ostream &out,
-                        std::string &error) const
+std::string CBenchCommand::help() const
 {
-    out << "depth-" << Depth << " search, seed " << Seed << "; milliseconds per search\n"
-        << std::left << std::setw(20) << "position" << std::right << std::setw(12) << "reference"
-        << std::setw(12) << "engine" << std::setw(10) << "ratio" << '\n'
-        << std::fixed;
+    return "times the computer's depth-5 search against a plain reference search";
+}
+
+bool CBenchCommand::run(const Call &call, std::string &error) const
+{
+    call.out << "depth-" << Depth << " search, seed " << Seed << "; milliseconds per search\n"
+             << std::left << std::setw(20) << "position" << std::right << std::setw(12)
+             << "reference" << std::setw(12) << "engine" << std::setw(10) << "ratio" << '\n'
+             << std::fixed;
     double logSum = 0;
     double lowest = HUGE_VAL;
     double slowest = 0;
@@ -133,9 +137,9 @@ bool CBenchCommand::run(const std::vector<std::string> &, std::ostream &out,
         const double reference = millisecondsPerSearch(Reference, position);
         const double engine = millisecondsPerSearch(Engine, position);
         const double ratio = reference / engine;
-        out << std::left << std::setw(20) << entry.name << std::right << std::setprecision(3)
-            << std::setw(12) << reference << std::setw(12) << engine << std::setprecision(1)
-            << std::setw(10) << ratio << '\n';
+        call.out << std::left << std::setw(20) << entry.name << std::right << std::setprecision(3)
+                 << std::setw(12) << reference << std::setw(12) << engine << std::setprecision(1)
+                 << std::setw(10) << ratio << '\n';
         logSum += std::log(ratio);
         lowest = std::min(lowest, ratio);
         if (reference > slowest) {
@@ -145,10 +149,10 @@ bool CBenchCommand::run(const std::vector<std::string> &, std::ostream &out,
         }
     }
     const int count = sizeof Suite / sizeof Suite[0];
-    out << "geometric mean of the ratios " << std::setprecision(1) << std::exp(logSum / count)
-        << ", lowest " << lowest << '\n'
-        << "peak rise in resident memory during the slowest search (" << slowestEntry->name
-        << "): reference " << memoryText(peakKiB(Reference, slowestPosition)) << ", engine "
-        << memoryText(peakKiB(Engine, slowestPosition)) << '\n';
+    call.out << "geometric mean of the ratios " << std::setprecision(1) << std::exp(logSum / count)
+             << ", lowest " << lowest << '\n'
+             << "peak rise in resident memory during the slowest search (" << slowestEntry->name
+             << "): reference " << memoryText(peakKiB(Reference, slowestPosition)) << ", engine "
+             << memoryText(peakKiB(Engine, slowestPosition)) << '\n';
     return true;
 }

@@ -1,7 +1,6 @@
 #include "bestcommand.h"
 
 #include "engine/search.h"
-#include "numbertext.h"
 #include "position.h"
 
 std::string CBestCommand::name() const
@@ -14,22 +13,24 @@ std::vector<std::string> CBestCommand::parameters() const
     return { "POS", "DEPTH", "SEED" };
 }
 
-bool CBestCommand::run(const std::vector<std::string> &arguments, std::ostream &out,
-                       std::string &error) const
+std::string CBestCommand::help() const
+{
+    return "the computer's step at search depth DEPTH (1 to 64) from random seed SEED, then\n"
+           "the nodes searched and the positions evaluated: FROM TO NODES EVALUATIONS";
+}
+
+bool CBestCommand::run(const Call &call, std::string &error) const
 {
     CPosition position;
     int depth;
     std::uint32_t seed;
-    if (!readPosition(arguments[0], position, error)
-        || !readNumber(arguments[1], "DEPTH", 1, MaxDepth, depth, error))
+    if (!readPosition(call.arguments[0], position, error)
+        || !readNumber(call.arguments[1], "DEPTH", 1, MaxDepth, depth, error)
+        || !readSeed(call.arguments[2], seed, error))
         return false;
-    if (!CNumberText::parse(arguments[2], seed)) {
-        error = "SEED must be a whole number from 0 to 4294967295, not '" + arguments[2] + "'";
-        return false;
-    }
     int from, to;
     SearchStats stats;
     findBestMove(position, depth, seed, from, to, &stats);
-    out << from << ' ' << to << ' ' << stats.nodes << ' ' << stats.evaluations << '\n';
+    call.out << from << ' ' << to << ' ' << stats.nodes << ' ' << stats.evaluations << '\n';
     return true;
 }

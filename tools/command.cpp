@@ -9,7 +9,14 @@ std::string CCommand::usage() const
     std::string text = name();
     for (const std::string &parameter : parameters())
         text += ' ' + parameter;
+    for (const Option &option : options())
+        text += " [--" + option.name + (option.value.empty() ? "" : ' ' + option.value) + ']';
     return text;
+}
+
+std::vector<CCommand::Option> CCommand::options() const
+{
+    return {};
 }
 
 bool CCommand::readPosition(const std::string &text, CPosition &position, std::string &error)
@@ -31,4 +38,12 @@ bool CCommand::readNumber(const std::string &text, const std::string &what, int 
     }
     value = number;
     return true;
+}
+
+bool CCommand::readSeed(const std::string &text, std::uint32_t &seed, std::string &error)
+{
+    if (CNumberText::parse(text, seed))
+        return true;
+    error = "SEED must be a whole number from 0 to 4294967295, not '" + text + "'";
+    return false;
 }

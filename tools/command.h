@@ -1,6 +1,8 @@
 #ifndef CHECKERS_TOOLS_COMMAND_H
 #define CHECKERS_TOOLS_COMMAND_H
 
+#include <cstdint>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,18 +13,44 @@ class CPosition;
 class CCommand
 {
 public:
+    // An option the command takes: --NAME VALUE, or --NAME alone when value
+    // is empty.
+    struct Option
+    {
+        std::string name;
+        std::string value;
+    };
+
+    // What one run is given, and where it writes.
+    struct Call
+    {
+        // Exactly as many as parameters() names.
+        std::vector<std::string> arguments;
+        // The options given, by name; a flag's value is empty.
+        std::map<std::string, std::string> options;
+        // The results.
+        std::ostream &out;
+        // What is not a result: progress, and a summary when out carries data.
+        std::ostream &err;
+        // Whether err is a terminal, where a line may be redrawn in place.
+        bool errIsTerminal;
+    };
+
     virtual ~CCommand() = default;
 
     // The word that selects the command, e.g. "perft".
     virtual std::string name() const = 0;
     // The names of its arguments in order, e.g. POS and DEPTH.
     virtual std::vector<std::string> parameters() const = 0;
-    // Runs with exactly as many arguments as parameters() names and writes
-    // the results to out. Bad input gives false and a one-line reason.
-    virtual bool run(const std::vector<std::string> &arguments, std::ostream &out,
-                     std::string &error) const = 0;
+    // The options it accepts; none unless it says so.
+    virtual std::vector<Option> options() const;
+    // What it does and prints, for --help: lines of plain text.
+    virtual std::string help() const = 0;
+    // Writes the results to call.out. Bad input gives false and a one-line
+    // reason.
+    virtual bool run(const Call &call, std::string &error) const = 0;
 
-    // The name followed by the parameter names.
+    // The name, the parameter names and the options in brackets.
     std::string usage() const;
 
 protected:
@@ -30,6 +58,8 @@ protected:
     // Reads an integer from min to max; what names it in the error.
     static bool readNumber(const std::string &text, const std::string &what, int min, int max,
                            int &value, std::string &error);
+    // Reads a random seed: any unsigned 32-bit number.
+    static bool readSeed(const std::string &text, std::uint32_t &seed, std::string &error);
 };
 
 #endif

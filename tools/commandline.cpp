@@ -6,9 +6,21 @@
 #include "perftcommand.h"
 #include "playcommand.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cstdio>
 
 namespace {
+
+const char *const Version = "checkers-cli " CHECKERS_VERSION;
+
+const char *const PositionHelp
+    = "POS is one argument, SQUARES SIDE [PENDING [PLIES]]: SQUARES is 32 characters for\n"
+      "squares 0 to 31 in rows of four from the top, '.' empty, 'w'/'W' white man/king,\n"
+      "'b'/'B' black man/king; SIDE is 'w' or 'b'; PENDING lists the squares captured so far\n"
+      "in a capture sequence, comma-separated, or '-'; PLIES counts the moves without a\n"
+      "capture.\n"
+      "Bad input gives one line on standard error and exit status 2.\n";
 
 CCommandLine::CommandList toolCommands()
 {
@@ -19,6 +31,18 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CBestCommand>());
     commands.push_back(std::make_unique<CBenchCommand>());
     return commands;
+}
+
+// Every line of text behind the indent, each ended by a newline.
+std::string indented(const std::string &text, const std::string &indent)
+{
+    std::string result = indent;
+    for (const char c : text) {
+        result += c;
+        if (c == '\n')
+            result += indent;
+    }
+    return result + '\n';
 }
 
 } // namespace
@@ -32,36 +56,92 @@ CCommandLine::CCommandLine(CommandList commands)
 { }
 
 int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &out,
-                      std::ostream &err) const
+                      std::ostream &err, bool errIsTerminal) const
 {
-    if (arguments.empty())
-        return usage(err);
-    const std::string &name = arguments[0];
-    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    for (const auto &command : m_commands) {
-        if (command->name() == name)
-            return runCommand(*command, rest, out, err);
+    if (arguments.empty()) {
+        err << usageLine() << '\n';
+        return BadInput;
     }
-    return fail("unknown command '" + name + "'", err);
+    // Before the command only --help and --version may come.
+    const std::string &first = arguments[0];
+    const bool option = !first.empty() && first[0] == '-';
+    if (option && first != "--help" && first != "--version")
+        return fail("unknown option '" + first + "'", err);
+    if (!option && find(first) == nullptr)
+        return fail("unknown command '" + first + "'", err);
+    return parseAndRun(arguments, out, err, errIsTerminal);
 }
 
-int CCommandLine::runCommand(const CCommand &command, const std::vector<std::string> &arguments,
-                             std::ostream &out, std::ostream &err) const
+// Each command is a subcommand that collects its arguments in order, so
+// that their number can be checked against its parameters, and takes only
+// its own options, which may come anywhere after its name.
+int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::ostream &out,
+                              std::ostream &err, bool errIsTerminal) const
+{
+    CLI::App app("checkers-cli");
+    app.set_help_flag("--help");
+    app.set_version_flag("--version", Version);
+    app.require_subcommand(1);
+    CCommand::Call call { {}, {}, out, err, errIsTerminal };
+    std::map<std::string, std::string> values;
+    for (const auto &command : m_commands) {
+        CLI::App *subcommand = app.add_subcommand(command->name());
+        subcommand->add_option("ARGUMENTS", call.arguments);
+        for (const CCommand::Option &option : command->options()) {
+            if (option.value.empty())
+                subcommand->add_flag("--" + option.name);
+            else
+                subcommand->add_option("--" + option.name, values[option.name])
+                    ->type_name(option.value);
+        }
+    }
+    // The parser takes the arguments from the back.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp &) {
+        out << help();
+        return 0;
+    } catch (const CLI::CallForVersion &) {
+        out << Version << '\n';
+        return 0;
+    } catch (const CLI::ParseError &error) {
+        return fail(error.what(), err);
+    }
+    const CLI::App &chosen = *app.get_subcommands().front();
+    const CCommand &command = *find(chosen.get_name());
+    for (const CCommand::Option &option : command.options()) {
+        if (chosen.count("--" + option.name) > 0)
+            call.options[option.name] = values[option.name];
+    }
+    return runCommand(command, std::move(call), err);
+}
+
+int CCommandLine::runCommand(const CCommand &command, CCommand::Call call, std::ostream &err) const
 {
     const std::size_t expected = command.parameters().size();
-    if (arguments.size() != expected) {
+    if (call.arguments.size() != expected) {
         return fail(command.name() + " takes " + std::to_string(expected) + " argument"
                         + (expected == 1 ? "" : "s") + " (" + command.usage() + "), not "
-                        + std::to_string(arguments.size()),
+                        + std::to_string(call.arguments.size()),
                     err);
     }
     std::string error;
-    if (!command.run(arguments, out, error))
+    if (!command.run(call, error))
         return fail(error, err);
     return 0;
 }
 
-int CCommandLine::usage(std::ostream &err) const
+const CCommand *CCommandLine::find(const std::string &name) const
+{
+    for (const auto &command : m_commands) {
+        if (command->name() == name)
+            return command.get();
+    }
+    return nullptr;
+}
+
+std::string CCommandLine::usageLine() const
 {
     std::string text = "usage: checkers-cli";
     const char *separator = " ";
@@ -69,8 +149,15 @@ int CCommandLine::usage(std::ostream &err) const
         text += separator + command->usage();
         separator = " | ";
     }
-    err << text << '\n';
-    return BadInput;
+    return text;
+}
+
+std::string CCommandLine::help() const
+{
+    std::string text = usageLine() + "\n       checkers-cli --help | --version\n\n";
+    for (const auto &command : m_commands)
+        text += indented(command->usage(), "  ") + indented(command->help(), "      ");
+    return text + '\n' + PositionHelp;
 }
 
 int CCommandLine::fail(const std::string &message, std::ostream &err)

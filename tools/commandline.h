@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-// Picks the command named by the first argument and runs it on the rest.
-// Results go to out; bad input gives one line on err and status BadInput.
+// Picks the command named by the first argument and runs it on the rest,
+// with its options. Results go to out; --help and --version answer there
+// with status 0; bad input gives one line on err and status BadInput.
 class CCommandLine
 {
 public:
@@ -21,13 +22,18 @@ public:
     CCommandLine();
     explicit CCommandLine(CommandList commands);
 
-    // arguments excludes the program name.
-    int run(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err) const;
+    // arguments excludes the program name. errIsTerminal lets a command
+    // redraw a progress line on err.
+    int run(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
+            bool errIsTerminal = false) const;
 
 private:
-    int runCommand(const CCommand &command, const std::vector<std::string> &arguments,
-                   std::ostream &out, std::ostream &err) const;
-    int usage(std::ostream &err) const;
+    int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
+                    bool errIsTerminal) const;
+    int runCommand(const CCommand &command, CCommand::Call call, std::ostream &err) const;
+    const CCommand *find(const std::string &name) const;
+    std::string usageLine() const;
+    std::string help() const;
     static int fail(const std::string &message, std::ostream &err);
     // Bytes outside printable ASCII, and the backslash, as \xhh and \\.
     static std::string printable(const std::string &text);

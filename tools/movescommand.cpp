@@ -13,14 +13,18 @@ std::vector<std::string> CMovesCommand::parameters() const
     return { "POS" };
 }
 
-bool CMovesCommand::run(const std::vector<std::string> &arguments, std::ostream &out,
-                        std::string &error) const
+std::string CMovesCommand::help() const
+{
+    return "every legal move step from POS, one FROM-TO a line";
+}
+
+bool CMovesCommand::run(const Call &call, std::string &error) const
 {
     CPosition position;
-    if (!readPosition(arguments[0], position, error))
+    if (!readPosition(call.arguments[0], position, error))
         return false;
     CGameNode node(position, 0);
     while (const int *move = node.nextMove())
-        out << move[0] << '-' << move[1] << '\n';
+        call.out << move[0] << '-' << move[1] << '\n';
     return true;
 }

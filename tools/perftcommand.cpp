@@ -13,15 +13,19 @@ std::vector<std::string> CPerftCommand::parameters() const
     return { "POS", "DEPTH" };
 }
 
-bool CPerftCommand::run(const std::vector<std::string> &arguments, std::ostream &out,
-                        std::string &error) const
+std::string CPerftCommand::help() const
+{
+    return "the number of sequences of DEPTH (0 to 64) move steps from POS";
+}
+
+bool CPerftCommand::run(const Call &call, std::string &error) const
 {
     CPosition position;
     int depth;
-    if (!readPosition(arguments[0], position, error)
-        || !readNumber(arguments[1], "DEPTH", 0, MaxDepth, depth, error))
+    if (!readPosition(call.arguments[0], position, error)
+        || !readNumber(call.arguments[1], "DEPTH", 0, MaxDepth, depth, error))
         return false;
-    out << count(position, depth) << '\n';
+    call.out << count(position, depth) << '\n';
     return true;
 }
 

@@ -19,8 +19,8 @@ public:
 
     std::string name() const override;
     std::vector<std::string> parameters() const override;
-    bool run(const std::vector<std::string> &arguments, std::ostream &out,
-             std::string &error) const override;
+    std::string help() const override;
+    bool run(const Call &call, std::string &error) const override;
 
     // Play goes on after the end of a game, since the rules keep no game-over
     // state; a position without a legal step has no successors.

@@ -15,23 +15,28 @@ std::vector<std::string> CPlayCommand::parameters() const
     return { "POS", "FROM", "TO" };
 }
 
+std::string CPlayCommand::help() const
+{
+    return "the position after the step FROM-TO, then \"gameover 0|3|4\" (draw, White wins,\n"
+           "Black wins) if it ends the game; or \"illegal\"";
+}
+
 // Squares off the board are valid input: the rules refuse them like any
 // other illegal step.
-bool CPlayCommand::run(const std::vector<std::string> &arguments, std::ostream &out,
-                       std::string &error) const
+bool CPlayCommand::run(const Call &call, std::string &error) const
 {
     CPosition position;
     int from, to;
-    if (!readPosition(arguments[0], position, error)
-        || !readNumber(arguments[1], "FROM", INT_MIN, INT_MAX, from, error)
-        || !readNumber(arguments[2], "TO", INT_MIN, INT_MAX, to, error))
+    if (!readPosition(call.arguments[0], position, error)
+        || !readNumber(call.arguments[1], "FROM", INT_MIN, INT_MAX, from, error)
+        || !readNumber(call.arguments[2], "TO", INT_MIN, INT_MAX, to, error))
         return false;
     if (!position.makeMove(from, to)) {
-        out << "illegal\n";
+        call.out << "illegal\n";
         return true;
     }
-    out << CPositionText::format(position) << '\n';
+    call.out << CPositionText::format(position) << '\n';
     if (position.isGameOver())
-        out << "gameover " << position.result() << '\n';
+        call.out << "gameover " << position.result() << '\n';
     return true;
 }

@@ -9,8 +9,8 @@ class CPlayCommand : public CCommand
 public:
     std::string name() const override;
     std::vector<std::string> parameters() const override;
-    bool run(const std::vector<std::string> &arguments, std::ostream &out,
-             std::string &error) const override;
+    std::string help() const override;
+    bool run(const Call &call, std::string &error) const override;
 };
 
 #endif

@@ -10,6 +10,8 @@
 namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
+const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
+                          "best POS DEPTH SEED | bench";
 
 struct Outcome
 {
@@ -156,6 +158,8 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "bench", "5" },
         { "moves", Initial + "\n" },
         { "fly\x1b[2J" },
+        { "-h" },
+        { "moves", Initial, "--pdn" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
@@ -167,11 +171,18 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
             EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
         }
     }
-    EXPECT_EQ(runCli({}).err,
-              "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | best POS DEPTH "
-              "SEED | bench\n");
+    EXPECT_EQ(runCli({}).err, Usage + "\n");
     EXPECT_EQ(runCli({ "perft", Initial, "-1" }).err,
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
     EXPECT_EQ(runCli({ "best", Initial, "3", "-1" }).err,
               "checkers-cli: SEED must be a whole number from 0 to 4294967295, not '-1'\n");
+}
+
+TEST(Cli, AnswersHelpAndVersion)
+{
+    const Outcome help = runCli({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.substr(0, help.out.find('\n')), Usage);
+    expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
 }

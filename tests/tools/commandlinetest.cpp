@@ -42,7 +42,17 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
         { { "moves" }, "checkers-cli: moves takes 1 argument (moves POS), not 0\n" },
         { { "perft", Initial },
           "checkers-cli: perft takes 2 arguments (perft POS DEPTH), not 1\n" },
+        { { "-x", "moves", Initial }, "checkers-cli: unknown option '-x'\n" },
+        { { "perft", Initial, "--depth", "2" },
+          "checkers-cli: The following argument was not expected: --depth\n" },
     };
+    // Negative numbers are arguments, not options.
+    EXPECT_EQ(run({ "perft", Initial, "-1" }).err,
+              "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
+    const Outcome help = run({ "perft", Initial, "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: checkers-cli moves POS | perft POS DEPTH\n", 0), 0u);
+    EXPECT_EQ(help.err, "");
     for (const auto &[arguments, err] : refused) {
         const Outcome outcome = run(arguments);
         EXPECT_EQ(outcome.status, CCommandLine::BadInput);
