@@ -1,0 +1,91 @@
+#include "pdnwriter.h"
+
+#include "position.h"
+
+namespace {
+
+// No type number names these rules, so an unassigned one with the long form: White first, 8x8,
+// numbers from the top left, not inverted.
+const char *const GameType = "99,W,8,8,N2,0";
+
+} // namespace
+
+std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result)
+{
+    std::vector<std::string> tokens = moveTokens(steps);
+    tokens.push_back(resultToken(result));
+    return tag("Event", tags.event) + tag("Site", tags.site) + tag("Date", tags.date)
+        + tag("Round", std::to_string(tags.round)) + tag("White", tags.white)
+        + tag("Black", tags.black) + tag("Result", resultToken(result)) + tag("GameType", GameType)
+        + '\n' + wrapped(tokens);
+}
+
+std::string CPdnWriter::tag(const std::string &name, const std::string &value)
+{
+    std::string quoted;
+    for (const char c : value) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return '[' + name + " \"" + quoted + "\"]\n";
+}
+
+// A multi-jump is one move, written with every landing square. The rules
+// also let another piece of the same side make the next capture step of a
+// sequence; there is no notation for that, so it is written as a further
+// move of the same side, which a reader that follows the rules reads back.
+std::vector<std::string> CPdnWriter::moveTokens(const std::vector<Step> &steps)
+{
+    std::vector<std::string> tokens;
+    CPosition position;
+    int moveNumber = 0;
+    int lastTo = -1;
+    for (const auto &[from, to] : steps) {
+        const bool inSequence = position.pendingCaptureCount > 0;
+        if (inSequence && from == lastTo) {
+            tokens.back() += 'x' + std::to_string(to + 1);
+        } else {
+            // A move number stays on the line of its move.
+            const bool numbered = !inSequence && position.sideToMove == CGameState::White;
+            int captured = -1;
+            position.isLegalMove(from, to, captured);
+            tokens.push_back((numbered ? std::to_string(++moveNumber) + ". " : "")
+                             + std::to_string(from + 1) + (captured == -1 ? '-' : 'x')
+                             + std::to_string(to + 1));
+        }
+        position.makeMove(from, to);
+        lastTo = to;
+    }
+    return tokens;
+}
+
+std::string CPdnWriter::resultToken(int result)
+{
+    switch (result) {
+    case CGameState::WhiteWins:
+        return "1-0";
+    case CGameState::BlackWins:
+        return "0-1";
+    default:
+        return "1/2-1/2";
+    }
+}
+
+std::string CPdnWriter::wrapped(const std::vector<std::string> &tokens)
+{
+    std::string text;
+    std::size_t lineLength = 0;
+    for (const std::string &token : tokens) {
+        if (lineLength > 0 && lineLength + 1 + token.size() > LineWidth) {
+            text += '\n';
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            text += ' ';
+            ++lineLength;
+        }
+        text += token;
+        lineLength += token.size();
+    }
+    return text + '\n';
+}

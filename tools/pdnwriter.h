@@ -1,0 +1,42 @@
+#ifndef CHECKERS_TOOLS_PDNWRITER_H
+#define CHECKERS_TOOLS_PDNWRITER_H
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Writes one game from the initial position in Portable Draughts Notation:
+// the seven archival tags, a GameType tag, and the numbered moves with the
+// result token. Squares are numbered 1 to 32, the tool's 0 to 31 plus one.
+class CPdnWriter
+{
+public:
+    using Step = std::pair<int, int>;
+
+    // The tags that the game itself does not decide.
+    struct Tags
+    {
+        std::string event;
+        std::string site;
+        // YYYY.MM.DD
+        std::string date;
+        int round;
+        std::string white;
+        std::string black;
+    };
+
+    // Move text lines stay within this many characters.
+    static constexpr std::size_t LineWidth = 80;
+
+    // The game of the move steps, which ended with result (a
+    // CGameState::Result), as tags, a blank line and the move text.
+    static std::string write(const Tags &tags, const std::vector<Step> &steps, int result);
+
+private:
+    static std::string tag(const std::string &name, const std::string &value);
+    static std::vector<std::string> moveTokens(const std::vector<Step> &steps);
+    static std::string resultToken(int result);
+    static std::string wrapped(const std::vector<std::string> &tokens);
+};
+
+#endif
