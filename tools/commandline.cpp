@@ -2,6 +2,7 @@
 
 #include "benchcommand.h"
 #include "bestcommand.h"
+#include "matchcommand.h"
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
@@ -30,6 +31,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CPlayCommand>());
     commands.push_back(std::make_unique<CBestCommand>());
     commands.push_back(std::make_unique<CBenchCommand>());
+    commands.push_back(std::make_unique<CMatchCommand>());
     return commands;
 }
 
@@ -89,7 +91,7 @@ int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::os
         subcommand->add_option("ARGUMENTS", call.arguments);
         for (const CCommand::Option &option : command->options()) {
             if (option.value.empty())
-                subcommand->add_flag("--" + option.name);
+                subcommand->add_flag("--" + option.name)->disable_flag_override();
             else
                 subcommand->add_option("--" + option.name, values[option.name])
                     ->type_name(option.value);

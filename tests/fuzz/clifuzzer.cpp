@@ -9,15 +9,17 @@
 #include "tools/numbertext.h"
 #include "tools/positiontext.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <sstream>
 
 namespace {
 
-// Deeper counts and searches cost time exponentially and read their input
-// no differently.
+// Deeper counts and searches, and longer matches, cost time and read their
+// input no differently.
 constexpr int MaxFuzzedDepth = 2;
+constexpr int MaxFuzzedGames = 2;
 
 std::vector<std::string> split(const std::string &text, char separator)
 {
@@ -118,16 +120,57 @@ void checkNumberText(const std::string &text)
     checkNumber<std::uint32_t>(text, number && text[0] != '-' && expected <= UINT32_MAX, expected);
 }
 
-// A fixed suite of deep searches, or a count or search too deep to repeat
-// thousands of times a second.
+bool isShallow(const std::string &skill)
+{
+    int depth;
+    return skill == "poor" || (CNumberText::parse(skill, depth) && depth <= MaxFuzzedDepth);
+}
+
+// A match costs its games times their depth. Its arguments are what is
+// left without the options, --jobs taking the word after it.
+bool isCostlyMatch(const std::vector<std::string> &arguments)
+{
+    std::vector<std::string> words;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--jobs")
+            ++i;
+        else if (arguments[i].rfind("--", 0) != 0)
+            words.push_back(arguments[i]);
+    }
+    int games;
+    return words.size() != 4 || !isShallow(words[0]) || !isShallow(words[1])
+        || !CNumberText::parse(words[2], games) || games > MaxFuzzedGames;
+}
+
+// A fixed suite of deep searches, or a count, search or match too deep to
+// repeat thousands of times a second. After "--" every word is an
+// argument, which would move them.
 bool tooCostly(const std::vector<std::string> &arguments)
 {
-    if (arguments.size() == 1 && arguments[0] == "bench")
+    if (std::find(arguments.begin(), arguments.end(), "--") != arguments.end())
         return true;
+    if (arguments[0] == "bench")
+        return true;
+    if (arguments[0] == "match")
+        return isCostlyMatch(arguments);
     const bool deep = arguments[0] == "perft" || arguments[0] == "best";
     int depth;
     return deep && arguments.size() >= 3 && CNumberText::parse(arguments[2], depth)
         && depth > MaxFuzzedDepth;
+}
+
+// Without --pdn the summary is the result; with it, the summary goes to
+// the error stream and the games are the result.
+void checkMatchOutput(const std::vector<std::string> &arguments, const std::string &out,
+                      const std::string &err)
+{
+    const bool pdn = std::any_of(arguments.begin(), arguments.end(), [](const std::string &word) {
+        return word.rfind("--pdn", 0) == 0;
+    });
+    const std::string &summary = pdn ? err : out;
+    CInvariantCheck::require(summary.rfind("result ", 0) == 0
+                                 && (pdn ? out.rfind("[Event ", 0) == 0 : err.empty()),
+                             "match printed '" + out + "' and '" + err + "'");
 }
 
 void checkPlayOutput(const std::string &out)
@@ -172,6 +215,10 @@ void checkCommandLine(const std::vector<std::string> &arguments)
     std::ostringstream out, err;
     const int status = commandLine.run(arguments, out, err);
     if (status == 0) {
+        if (arguments[0] == "match") {
+            checkMatchOutput(arguments, out.str(), err.str());
+            return;
+        }
         CInvariantCheck::require(err.str().empty(), "success with '" + err.str() + "'");
         if (arguments[0] == "moves")
             checkMovesOutput(arguments[1], out.str());

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -11,7 +12,7 @@ namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
 const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-                          "best POS DEPTH SEED | bench";
+                          "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn]";
 
 struct Outcome
 {
@@ -160,6 +161,18 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "fly\x1b[2J" },
         { "-h" },
         { "moves", Initial, "--pdn" },
+        { "match", "poor", "great", "2", "1" },
+        { "match", "0", "poor", "2", "1" },
+        { "match", "poor", "10", "2", "1" },
+        { "match", "poor", "poor", "0", "1" },
+        { "match", "poor", "poor", "2", "-1" },
+        { "match", "poor", "poor", "2" },
+        { "match", "poor", "poor", "2", "1", "--jobs", "0" },
+        { "match", "poor", "poor", "2", "1", "--jobs", "x" },
+        { "match", "poor", "poor", "2", "1", "--jobs" },
+        { "match", "poor", "poor", "2", "1", "--jobs", "1", "--jobs", "2" },
+        { "match", "poor", "poor", "2", "1", "--pgn" },
+        { "match", "poor", "poor", "2", "1", "--pdn=0" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
@@ -185,4 +198,69 @@ TEST(Cli, AnswersHelpAndVersion)
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.substr(0, help.out.find('\n')), Usage);
     expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
+}
+
+namespace {
+
+// The games, less the date they were played.
+std::string undated(const std::string &pdn)
+{
+    std::istringstream lines(pdn);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("[Date ", 0) != 0)
+            kept += line + '\n';
+    }
+    return kept;
+}
+
+} // namespace
+
+// The games run on threads of the tool: its test also runs under
+// ThreadSanitizer.
+TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
+{
+    const std::vector<std::string> match = { "match", "poor", "2", "6", "7", "--pdn" };
+    std::vector<std::string> oneJob = match, threeJobs = match;
+    oneJob.insert(oneJob.end(), { "--jobs", "1" });
+    threeJobs.insert(threeJobs.begin() + 1, { "--jobs", "3" });
+    const Outcome one = runCli(oneJob);
+    const Outcome three = runCli(threeJobs);
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(undated(three.out), undated(one.out));
+    std::istringstream summary(one.err);
+    std::string word, a, b;
+    int winsA = -1, winsB = -1, draws = -1;
+    summary >> word >> a >> b >> winsA >> winsB >> draws;
+    EXPECT_EQ(word + ' ' + a + ' ' + b, "result poor 2");
+    EXPECT_EQ(winsA + winsB + draws, 6) << one.err;
+    EXPECT_EQ(std::count(one.err.begin(), one.err.end(), '\n'), 3) << one.err;
+    EXPECT_EQ(one.err.substr(0, one.err.find('\n')), three.err.substr(0, three.err.find('\n')));
+
+    const Outcome plain = runCli({ "match", "poor", "2", "6", "7" });
+    EXPECT_EQ(plain.err, "");
+    EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')), one.err.substr(0, one.err.find('\n')));
+    EXPECT_NE(undated(runCli({ "match", "poor", "2", "6", "8", "--pdn" }).out), undated(one.out));
+}
+
+TEST(Cli, WritesMatchGamesInPdn)
+{
+    EXPECT_EQ(undated(runCli({ "match", "1", "1", "1", "604", "--pdn" }).out),
+              "[Event \"checkers-cli match 1 1 1 604\"]\n"
+              "[Site \"?\"]\n"
+              "[Round \"1\"]\n"
+              "[White \"depth 1\"]\n"
+              "[Black \"depth 1\"]\n"
+              "[Result \"0-1\"]\n"
+              "[GameType \"99,W,8,8,N2,0\"]\n"
+              "\n"
+              "1. 24-20 10-15 2. 23-19 15x24 3. 28x19 11-15 4. 19x10 7x14 5. 20-16 12x19\n"
+              "6. 22-18 14x23 7. 27x18 19-24 8. 18-15 24-27 9. 31x24 9-13 10. 15-10 6x15\n"
+              "11. 21-17 13x22x31 12. 25-22 31x17 13. 24-19 15x24 14. 32-27 24x31 15. 30-26\n"
+              "31x22 16. 29-25 22x29 0-1\n");
+    // Black's king takes on 32x23, then the rules let another black piece
+    // take the sequence on: a move of its own.
+    std::string pdn = runCli({ "match", "1", "1", "1", "1123", "--pdn" }).out;
+    std::replace(pdn.begin(), pdn.end(), '\n', ' ');
+    EXPECT_NE(pdn.find(" 32x23 17x31 21. "), std::string::npos) << pdn;
 }

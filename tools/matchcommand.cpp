@@ -1,0 +1,153 @@
+#include "matchcommand.h"
+
+#include "matchrunner.h"
+#include "matchscore.h"
+#include "numbertext.h"
+#include "pdnwriter.h"
+#include "progressline.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <thread>
+
+namespace {
+
+const std::pair<const char *, int> Skills[] = { { "poor", 1 }, { "medium", 3 }, { "good", 5 } };
+
+} // namespace
+
+std::string CMatchCommand::name() const
+{
+    return "match";
+}
+
+std::vector<std::string> CMatchCommand::parameters() const
+{
+    return { "A", "B", "GAMES", "SEED" };
+}
+
+std::vector<CCommand::Option> CMatchCommand::options() const
+{
+    return { { "jobs", "N" }, { "pdn", "" } };
+}
+
+std::string CMatchCommand::help() const
+{
+    return "GAMES games (1 to 100000) of the computer against itself from the initial position,\n"
+           "A with White in the odd-numbered games, each move step a search as in the game.\n"
+           "A and B are poor, medium or good (depth 1, 3 or 5) or a depth from 1 to 9.\n"
+           "Each search seeds its generator with the low 32 bits of\n"
+           "splitmix64(splitmix64(splitmix64(SEED) + GAME) + PLY), GAME the game's number\n"
+           "from 1 and PLY the move steps already played in it, so the same arguments give\n"
+           "the same games.\n"
+           "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
+           "its 95% interval, and the time taken.\n"
+           "--jobs N: play N games at once (default: one per processor core).\n"
+           "--pdn: write the games in PDN to standard output, the summary to standard error.";
+}
+
+bool CMatchCommand::run(const Call &call, std::string &error) const
+{
+    const std::string &a = call.arguments[0];
+    const std::string &b = call.arguments[1];
+    int depthA, depthB, games, jobs;
+    std::uint32_t seed;
+    if (!readSkill(a, "A", depthA, error) || !readSkill(b, "B", depthB, error)
+        || !readNumber(call.arguments[2], "GAMES", 1, MaxGames, games, error)
+        || !readSeed(call.arguments[3], seed, error) || !readJobs(call, jobs, error))
+        return false;
+    const bool pdn = call.options.count("pdn") > 0;
+    const CPdnWriter::Tags tags { "checkers-cli match " + a + ' ' + b + ' ' + call.arguments[2]
+                                      + ' ' + call.arguments[3],
+                                  "?",
+                                  today(),
+                                  0,
+                                  playerName(a, depthA),
+                                  playerName(b, depthB) };
+    CMatchScore score;
+    long long steps = 0;
+    std::optional<CProgressLine> progress;
+    if (call.errIsTerminal)
+        progress.emplace(call.err, games);
+    const auto start = std::chrono::steady_clock::now();
+    const auto onGame = [&](const CMatchGame &game) {
+        const bool aIsWhite = game.number() % 2 == 1;
+        score.add(game.result(), aIsWhite);
+        steps += static_cast<long long>(game.steps().size());
+        if (!pdn)
+            return;
+        // The games may go to the same terminal: not over the progress line.
+        if (progress)
+            progress->clear();
+        CPdnWriter::Tags gameTags = tags;
+        gameTags.round = game.number();
+        if (!aIsWhite)
+            std::swap(gameTags.white, gameTags.black);
+        call.out << (game.number() > 1 ? "\n" : "")
+                 << CPdnWriter::write(gameTags, game.steps(), game.result()) << std::flush;
+    };
+    const auto onProgress = [&progress](int done) {
+        if (progress)
+            progress->show(done);
+    };
+    CMatchRunner(depthA, depthB, seed).run(games, jobs, onGame, onProgress);
+    if (progress)
+        progress->clear();
+    const double seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    char timing[160];
+    std::snprintf(timing, sizeof timing,
+                  "%d game%s, %lld move steps in %.2f s: %.2f games and %.0f move steps per second",
+                  games, games == 1 ? "" : "s", steps, seconds, games / seconds, steps / seconds);
+    (pdn ? call.err : call.out) << score.resultLine(a, b) << '\n'
+                                << score.strengthLine(a, b) << '\n'
+                                << timing << '\n';
+    return true;
+}
+
+bool CMatchCommand::readSkill(const std::string &text, const std::string &what, int &depth,
+                              std::string &error)
+{
+    for (const auto &[skill, skillDepth] : Skills) {
+        if (text == skill) {
+            depth = skillDepth;
+            return true;
+        }
+    }
+    int number;
+    if (CNumberText::parse(text, number) && number >= 1 && number <= MaxDepth) {
+        depth = number;
+        return true;
+    }
+    error = what + " must be poor, medium, good or a depth from 1 to " + std::to_string(MaxDepth)
+        + ", not '" + text + "'";
+    return false;
+}
+
+bool CMatchCommand::readJobs(const Call &call, int &jobs, std::string &error)
+{
+    const auto given = call.options.find("jobs");
+    if (given != call.options.end())
+        return readNumber(given->second, "--jobs", 1, MaxJobs, jobs, error);
+    jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return true;
+}
+
+std::string CMatchCommand::playerName(const std::string &skill, int depth)
+{
+    const std::string depthText = "depth " + std::to_string(depth);
+    return skill == std::to_string(depth) ? depthText : skill + " (" + depthText + ')';
+}
+
+std::string CMatchCommand::today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y.%m.%d", &local);
+    return text;
+}

@@ -1,0 +1,32 @@
+#ifndef CHECKERS_TOOLS_MATCHCOMMAND_H
+#define CHECKERS_TOOLS_MATCHCOMMAND_H
+
+#include "command.h"
+
+// match A B GAMES SEED [--jobs N] [--pdn]: self-play between two skills or
+// search depths, with a summary of the score and what it says about their
+// difference in strength; --pdn writes the games as well.
+class CMatchCommand : public CCommand
+{
+public:
+    static constexpr int MaxDepth = 9;
+    static constexpr int MaxGames = 100000;
+    static constexpr int MaxJobs = 256;
+
+    std::string name() const override;
+    std::vector<std::string> parameters() const override;
+    std::vector<Option> options() const override;
+    std::string help() const override;
+    bool run(const Call &call, std::string &error) const override;
+
+private:
+    // poor, medium or good, or a depth from 1 to MaxDepth.
+    static bool readSkill(const std::string &text, const std::string &what, int &depth,
+                          std::string &error);
+    static bool readJobs(const Call &call, int &jobs, std::string &error);
+    // A player's name in the games: the skill as given, with its depth.
+    static std::string playerName(const std::string &skill, int depth);
+    static std::string today();
+};
+
+#endif

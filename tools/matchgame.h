@@ -1,0 +1,36 @@
+#ifndef CHECKERS_TOOLS_MATCHGAME_H
+#define CHECKERS_TOOLS_MATCHGAME_H
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+// One game between two search depths from the initial position, played as
+// the program plays one: a search for every move step, each step of a
+// multi-jump included, on a live position that counts the moves without a
+// capture, until the rules end the game.
+class CMatchGame
+{
+public:
+    using Step = std::pair<int, int>;
+
+    // Game number `number` of a match with the given seed.
+    CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed);
+
+    // The seed of the search for the move step after `ply` steps of game
+    // `number`: the low 32 bits of
+    // splitmix64(splitmix64(splitmix64(seed) + number) + ply).
+    static std::uint32_t searchSeed(std::uint32_t seed, int number, int ply);
+
+    int number() const { return m_number; }
+    const std::vector<Step> &steps() const { return m_steps; }
+    // A CGameState::Result.
+    int result() const { return m_result; }
+
+private:
+    int m_number;
+    std::vector<Step> m_steps;
+    int m_result;
+};
+
+#endif

@@ -1,0 +1,35 @@
+#ifndef CHECKERS_TOOLS_MATCHRUNNER_H
+#define CHECKERS_TOOLS_MATCHRUNNER_H
+
+#include "matchgame.h"
+
+#include <cstdint>
+#include <functional>
+
+// Plays the games of a match between depths A and B, A with White in the
+// odd-numbered games, several at once. Each game depends only on its
+// number and the seed, so the games are the same however many run at once.
+class CMatchRunner
+{
+public:
+    using GameHandler = std::function<void(const CMatchGame &)>;
+    // The number of games finished.
+    using ProgressHandler = std::function<void(int)>;
+
+    CMatchRunner(int depthA, int depthB, std::uint32_t seed);
+
+    // Plays games 1 to games, `jobs` at a time. Hands each game to onGame in
+    // game order, and reports progress at least once a second; both on the
+    // calling thread.
+    void run(int games, int jobs, const GameHandler &onGame,
+             const ProgressHandler &onProgress) const;
+
+    CMatchGame play(int number) const;
+
+private:
+    const int m_depthA;
+    const int m_depthB;
+    const std::uint32_t m_seed;
+};
+
+#endif

@@ -1,0 +1,39 @@
+#ifndef CHECKERS_TOOLS_MATCHSCORE_H
+#define CHECKERS_TOOLS_MATCHSCORE_H
+
+#include <string>
+
+// The score of side A of a match and what it says about the difference in
+// strength: the Elo difference with its 95% interval, from the trinomial
+// standard error of the mean score mapped through the logistic Elo curve.
+class CMatchScore
+{
+public:
+    // Adds a game that ended with result (a CGameState::Result).
+    void add(int result, bool aIsWhite);
+
+    int winsA() const { return m_winsA; }
+    int winsB() const { return m_winsB; }
+    int draws() const { return m_draws; }
+    int games() const { return m_winsA + m_winsB + m_draws; }
+    // From 0 to 1: a win counts 1, a draw a half.
+    double score() const;
+
+    // "result A B WINS_A WINS_B DRAWS".
+    std::string resultLine(const std::string &a, const std::string &b) const;
+    // A's score in percent and the Elo difference with its interval.
+    std::string strengthLine(const std::string &a, const std::string &b) const;
+
+private:
+    // The Elo difference that gives the expected score; infinite at 0 and 1.
+    static double elo(double score);
+    // The half-width of the 95% interval of the mean score.
+    double margin() const;
+    static std::string eloText(double elo);
+
+    int m_winsA = 0;
+    int m_winsB = 0;
+    int m_draws = 0;
+};
+
+#endif
