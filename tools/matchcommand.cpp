@@ -74,20 +74,14 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         progress.emplace(call.err, games);
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
-        const bool aIsWhite = game.number() % 2 == 1;
-        score.add(game.result(), aIsWhite);
+        score.add(game.result(), CMatchRunner::isWhiteA(game.number()));
         steps += static_cast<long long>(game.steps().size());
         if (!pdn)
             return;
         // The games may go to the same terminal: not over the progress line.
         if (progress)
             progress->clear();
-        CPdnWriter::Tags gameTags = tags;
-        gameTags.round = game.number();
-        if (!aIsWhite)
-            std::swap(gameTags.white, gameTags.black);
-        call.out << (game.number() > 1 ? "\n" : "")
-                 << CPdnWriter::write(gameTags, game.steps(), game.result()) << std::flush;
+        writeGame(call.out, tags, game);
     };
     const auto onProgress = [&progress](int done) {
         if (progress)
@@ -98,14 +92,28 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         progress->clear();
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    char timing[160];
-    std::snprintf(timing, sizeof timing,
-                  "%d game%s, %lld move steps in %.2f s: %.2f games and %.0f move steps per second",
-                  games, games == 1 ? "" : "s", steps, seconds, games / seconds, steps / seconds);
     (pdn ? call.err : call.out) << score.resultLine(a, b) << '\n'
                                 << score.strengthLine(a, b) << '\n'
-                                << timing << '\n';
+                                << speedLine(games, steps, seconds) << '\n';
     return true;
+}
+
+void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game)
+{
+    tags.round = game.number();
+    if (!CMatchRunner::isWhiteA(game.number()))
+        std::swap(tags.white, tags.black);
+    out << (game.number() > 1 ? "\n" : "") << CPdnWriter::write(tags, game.steps(), game.result())
+        << std::flush;
+}
+
+std::string CMatchCommand::speedLine(int games, long long steps, double seconds)
+{
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "%d game%s, %lld move steps in %.2f s: %.2f games and %.0f move steps per second",
+                  games, games == 1 ? "" : "s", steps, seconds, games / seconds, steps / seconds);
+    return text;
 }
 
 bool CMatchCommand::readSkill(const std::string &text, const std::string &what, int &depth,

@@ -2,6 +2,9 @@
 #define CHECKERS_TOOLS_MATCHCOMMAND_H
 
 #include "command.h"
+#include "pdnwriter.h"
+
+class CMatchGame;
 
 // match A B GAMES SEED [--jobs N] [--pdn]: self-play between two skills or
 // search depths, with a summary of the score and what it says about their
@@ -24,6 +27,8 @@ private:
     static bool readSkill(const std::string &text, const std::string &what, int &depth,
                           std::string &error);
     static bool readJobs(const Call &call, int &jobs, std::string &error);
+    static void writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game);
+    static std::string speedLine(int games, long long steps, double seconds);
     // A player's name in the games: the skill as given, with its depth.
     static std::string playerName(const std::string &skill, int depth);
     static std::string today();

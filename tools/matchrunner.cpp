@@ -28,9 +28,14 @@ CMatchRunner::CMatchRunner(int depthA, int depthB, std::uint32_t seed)
     , m_seed(seed)
 { }
 
+bool CMatchRunner::isWhiteA(int game)
+{
+    return game % 2 == 1;
+}
+
 CMatchGame CMatchRunner::play(int number) const
 {
-    const bool aIsWhite = number % 2 == 1;
+    const bool aIsWhite = isWhiteA(number);
     return CMatchGame(number, aIsWhite ? m_depthA : m_depthB, aIsWhite ? m_depthB : m_depthA,
                       m_seed);
 }

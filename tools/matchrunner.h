@@ -24,9 +24,12 @@ public:
     void run(int games, int jobs, const GameHandler &onGame,
              const ProgressHandler &onProgress) const;
 
-    CMatchGame play(int number) const;
+    // Whether A plays White in game number `game`: in the odd-numbered ones.
+    static bool isWhiteA(int game);
 
 private:
+    CMatchGame play(int number) const;
+
     const int m_depthA;
     const int m_depthB;
     const std::uint32_t m_seed;
