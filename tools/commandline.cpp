@@ -116,10 +116,11 @@ int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::os
         if (chosen.count("--" + option.name) > 0)
             call.options[option.name] = values[option.name];
     }
-    return runCommand(command, std::move(call), err);
+    return runCommand(command, call, err);
 }
 
-int CCommandLine::runCommand(const CCommand &command, CCommand::Call call, std::ostream &err) const
+int CCommandLine::runCommand(const CCommand &command, const CCommand::Call &call,
+                             std::ostream &err) const
 {
     const std::size_t expected = command.parameters().size();
     if (call.arguments.size() != expected) {

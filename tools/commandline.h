@@ -30,7 +30,7 @@ public:
 private:
     int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
                     bool errIsTerminal) const;
-    int runCommand(const CCommand &command, CCommand::Call call, std::ostream &err) const;
+    int runCommand(const CCommand &command, const CCommand::Call &call, std::ostream &err) const;
     const CCommand *find(const std::string &name) const;
     std::string usageLine() const;
     std::string help() const;

@@ -64,6 +64,7 @@ void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
         }
     };
     std::vector<std::thread> workers;
+    workers.reserve(std::min(jobs, games));
     for (int i = 0; i < std::min(jobs, games); ++i)
         workers.emplace_back(work);
 

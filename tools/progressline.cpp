@@ -1,6 +1,7 @@
 #include "progressline.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 CProgressLine::CProgressLine(std::ostream &out, int total)
@@ -32,7 +33,7 @@ void CProgressLine::draw(const std::string &text)
 
 std::string CProgressLine::duration(double seconds)
 {
-    const long whole = static_cast<long>(seconds + 0.5);
+    const long whole = std::lround(seconds);
     char text[32];
     if (whole < 3600)
         std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
