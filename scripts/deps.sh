@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev clang-format clang-tidy
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file lintian appstream man-db
 )
 
 missing=()
