@@ -10,7 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   libcli11-dev
   clang libclang-rt-14-dev clang-format clang-tidy
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file lintian appstream man-db
 )
 
 missing=()
