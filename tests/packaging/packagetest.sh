@@ -45,6 +45,7 @@ expected="./usr/games/checkers
 ./usr/share/doc/checkers/changelog.gz
 ./usr/share/doc/checkers/copyright
 ./usr/share/icons/hicolor/scalable/apps/checkers.svg
+./usr/share/lintian/overrides/checkers
 ./usr/share/man/man6/checkers-cli.6.gz
 ./usr/share/man/man6/checkers.6.gz
 ./usr/share/metainfo/org.example.checkers.metainfo.xml"
