@@ -5,8 +5,10 @@
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
+#include "replaycommand.h"
 
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -18,6 +20,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CPlayCommand>());
     commands.push_back(std::make_unique<CBestCommand>());
     commands.push_back(std::make_unique<CBenchCommand>());
+    commands.push_back(std::make_unique<CReplayCommand>(std::cin));
     return commands;
 }
 

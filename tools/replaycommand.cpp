@@ -1,0 +1,40 @@
+#include "replaycommand.h"
+
+#include "pdnreader.h"
+#include "positiontext.h"
+
+CReplayCommand::CReplayCommand(std::istream &in)
+    : m_in(in)
+{ }
+
+std::string CReplayCommand::name() const
+{
+    return "replay";
+}
+
+std::vector<std::string> CReplayCommand::parameters() const
+{
+    return {};
+}
+
+bool CReplayCommand::run(const std::vector<std::string> & /*arguments*/, std::ostream &out,
+                         std::string &error) const
+{
+    CPdnReader reader(m_in);
+    bool any = false;
+    for (;;) {
+        switch (reader.readGame()) {
+        case CPdnReader::GameRead:
+            out << CPositionText::format(reader.position()) << ' ' << reader.result() << std::endl;
+            any = true;
+            break;
+        case CPdnReader::NoMoreGames:
+            if (!any)
+                error = "the input holds no game";
+            return any;
+        case CPdnReader::BadInput:
+            error = reader.error();
+            return false;
+        }
+    }
+}
