@@ -31,9 +31,9 @@ bool CFenText::parse(const std::string &text, CPosition &position, std::string &
     for (int &square : parsed.squares)
         square = CGameState::Empty;
     parsed.whiteCount = parsed.blackCount = 0;
-    bool listed[2] = { false, false };
-    if (!parseSide(fields[0], parsed, error) || !parseColour(fields[1], parsed, listed, error)
-        || !parseColour(fields[2], parsed, listed, error) || !checkPlayable(parsed, error))
+    if (!parseSide(fields[0], parsed, error) || !checkColours(fields[1], fields[2], error)
+        || !parseColour(fields[1], parsed, error) || !parseColour(fields[2], parsed, error)
+        || !checkPlayable(parsed, error))
         return false;
     position = parsed;
     return true;
@@ -49,21 +49,25 @@ bool CFenText::parseSide(const std::string &field, CPosition &position, std::str
     return true;
 }
 
-bool CFenText::parseColour(const std::string &field, CPosition &position, bool listed[2],
-                           std::string &error)
+// One list for White and one for Black, in either order.
+bool CFenText::checkColours(const std::string &first, const std::string &second, std::string &error)
 {
-    const char colour = field.empty() ? ' ' : field[0];
-    if (colour != 'W' && colour != 'B') {
-        error = "a colour's squares must follow W or B, not '" + field + "'";
+    for (const std::string *field : { &first, &second }) {
+        if (field->empty() || ((*field)[0] != 'W' && (*field)[0] != 'B')) {
+            error = "a colour's squares must follow W or B";
+            return false;
+        }
+    }
+    if (first[0] == second[0]) {
+        error = std::string("colour ") + first[0] + " is listed twice";
         return false;
     }
-    bool &seen = listed[colour == 'W' ? 0 : 1];
-    if (seen) {
-        error = std::string("colour ") + colour + " is listed twice";
-        return false;
-    }
-    seen = true;
-    const int side = colour == 'W' ? CGameState::White : CGameState::Black;
+    return true;
+}
+
+bool CFenText::parseColour(const std::string &field, CPosition &position, std::string &error)
+{
+    const int side = field[0] == 'W' ? CGameState::White : CGameState::Black;
     if (field.size() == 1)
         return true;
     for (const std::string &item : CPositionText::split(field.substr(1), ',')) {

@@ -18,8 +18,9 @@ public:
 
 private:
     static bool parseSide(const std::string &field, CPosition &position, std::string &error);
-    static bool parseColour(const std::string &field, CPosition &position, bool listed[2],
-                            std::string &error);
+    static bool checkColours(const std::string &first, const std::string &second,
+                             std::string &error);
+    static bool parseColour(const std::string &field, CPosition &position, std::string &error);
     static bool parseItem(const std::string &item, int side, CPosition &position,
                           std::string &error);
     static bool parseSquare(const std::string &text, int &square, std::string &error);
