@@ -6,10 +6,12 @@
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
+#include "replaycommand.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -32,6 +34,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CBestCommand>());
     commands.push_back(std::make_unique<CBenchCommand>());
     commands.push_back(std::make_unique<CMatchCommand>());
+    commands.push_back(std::make_unique<CReplayCommand>(std::cin));
     return commands;
 }
 

@@ -26,9 +26,10 @@ public:
     static bool parse(const std::string &text, CPosition &position, std::string &error);
     // Writes every field, the optional ones included.
     static std::string format(const CGameState &position);
+    // The parts between separators, empty ones included.
+    static std::vector<std::string> split(const std::string &text, char separator);
 
 private:
-    static std::vector<std::string> split(const std::string &text, char separator);
     static bool parseSquares(const std::string &field, CPosition &position, std::string &error);
     static bool parseSide(const std::string &field, CPosition &position, std::string &error);
     static bool parsePending(const std::string &field, CPosition &position, std::string &error);

@@ -1,7 +1,8 @@
 // Puts arbitrary text to the console tool: as a position, as a number and,
-// split at newlines, as its arguments. Every input must give a result or a
-// one-line error; a position read must be sound and survive a round trip
-// through its text form.
+// split at newlines, as its arguments; after a first line "replay", the
+// rest is what replay reads on standard input. Every input must give a
+// result or a one-line error; a position read must be sound and survive a
+// round trip through its text form.
 
 #include "invariantcheck.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <iostream>
 #include <sstream>
 
 namespace {
@@ -207,6 +209,16 @@ void checkMovesOutput(const std::string &text, const std::string &out)
                              position);
 }
 
+void checkRefusal(int status, const std::string &message)
+{
+    bool printable = true;
+    for (char c : message.substr(0, message.size() - 1))
+        printable = printable && c >= ' ' && c <= '~';
+    CInvariantCheck::require(status == CCommandLine::BadInput && printable && !message.empty()
+                                 && message.back() == '\n',
+                             "status " + std::to_string(status) + ", error '" + message + "'");
+}
+
 void checkCommandLine(const std::vector<std::string> &arguments)
 {
     if (!arguments.empty() && tooCostly(arguments))
@@ -226,13 +238,41 @@ void checkCommandLine(const std::vector<std::string> &arguments)
             checkPlayOutput(out.str());
         return;
     }
-    const std::string message = err.str();
-    bool printable = true;
-    for (char c : message.substr(0, message.size() - 1))
-        printable = printable && c >= ' ' && c <= '~';
-    CInvariantCheck::require(status == CCommandLine::BadInput && out.str().empty() && printable
-                                 && !message.empty() && message.back() == '\n',
-                             "status " + std::to_string(status) + ", error '" + message + "'");
+    CInvariantCheck::require(out.str().empty(), "output before an error: '" + out.str() + "'");
+    checkRefusal(status, err.str());
+}
+
+// Each line a final position and a result token; the games before a bad
+// one are printed before its error.
+void checkReplayOutput(const std::string &out)
+{
+    for (const std::string &line : split(out, '\n')) {
+        const std::string::size_type space = line.rfind(' ');
+        const std::string result = space == std::string::npos ? "" : line.substr(space + 1);
+        CPosition position;
+        std::string error;
+        CInvariantCheck::require(
+            CPositionText::parse(line.substr(0, space), position, error)
+                && (result == "1-0" || result == "0-1" || result == "1/2-1/2" || result == "*"),
+            "replay printed '" + line + "'", position);
+        CInvariantCheck::requireSound(position, "after replay");
+    }
+}
+
+void checkReplay(const std::string &input)
+{
+    std::istringstream in(input);
+    std::streambuf *const standardInput = std::cin.rdbuf(in.rdbuf());
+    const CCommandLine commandLine;
+    std::ostringstream out, err;
+    const int status = commandLine.run({ "replay" }, out, err);
+    std::cin.rdbuf(standardInput);
+    checkReplayOutput(out.str());
+    if (status == 0)
+        CInvariantCheck::require(err.str().empty() && !out.str().empty(),
+                                 "replay succeeded with '" + err.str() + "'");
+    else
+        checkRefusal(status, err.str());
 }
 
 } // namespace
@@ -242,6 +282,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string text(reinterpret_cast<const char *>(data), size);
     checkPositionText(text);
     checkNumberText(text);
-    checkCommandLine(split(text, '\n'));
+    const std::string::size_type lineEnd = text.find('\n');
+    if (text.compare(0, lineEnd, "replay") == 0)
+        checkReplay(lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1));
+    else
+        checkCommandLine(split(text, '\n'));
     return 0;
 }

@@ -69,6 +69,15 @@ CLI_SEEDS = {
     "unknown-command": "fly\n" + INITIAL_POS,
     "missing-argument": "perft\n" + INITIAL_POS,
     "control-bytes": "moves\n\x1b[31m" + INITIAL[1:] + " w",
+    # replay: its standard input follows the command's line.
+    "replay-games": "replay\n[Event \"Club\"]\n[Result \"*\"]\n\n1. 22-18 11-15 {even} 2.18x11\n"
+                    "8x15 ; so\n*\n\n[FEN \"W:W18:B14\"]\n1. 18x9 1-0\n",
+    "replay-fen": "replay\n[SetUp \"1\"]\n[FEN \"W:W30,31:B18,26,27,K1\"]\n1. 30x23 31x24 1... 1x28 *\n"
+                  "[FEN \"B:WK29:B1-4\"] 7... 4-8 8. 29x4 *",
+    "replay-short-capture": "replay\n[FEN \"W:W30:B18,26,K1\"] 1. 30x14 *\n"
+                            "[FEN \"W:W30:B17,18,25,26\"] 1. 30x14 *",
+    "replay-bad": "replay\n1. 22-18 *\n[GameType \"0,W,8,8,N1,0\"]\n[Result \"1-0\"]\n"
+                  "1. 22-18 11-15 2. 18x11 8x15 1-0\n",
 }
 
 

@@ -11,8 +11,9 @@
 namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
-const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-                          "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn]";
+const std::string Usage
+    = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
+      "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn] | replay";
 
 struct Outcome
 {
@@ -30,9 +31,9 @@ std::string slurp(const std::string &path)
     return text.str();
 }
 
-// Runs the tool named by CHECKERS_CLI with the given arguments, its two
-// output streams going to files.
-Outcome runCli(const std::vector<std::string> &arguments)
+// Runs the tool named by CHECKERS_CLI with the given arguments and
+// standard input, its two output streams going to files.
+Outcome runCli(const std::vector<std::string> &arguments, const std::string &input = "")
 {
     const char *program = std::getenv("CHECKERS_CLI");
     if (program == nullptr) {
@@ -44,8 +45,10 @@ Outcome runCli(const std::vector<std::string> &arguments)
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
+    std::ofstream(stem + ".in") << input;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, (stem + ".in").c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, (stem + ".out").c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, (stem + ".err").c_str(),
@@ -59,13 +62,15 @@ Outcome runCli(const std::vector<std::string> &arguments)
     }
     int status = 0;
     waitpid(child, &status, 0);
+    std::remove((stem + ".in").c_str());
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return { slurp(stem + ".out"), slurp(stem + ".err"), code };
 }
 
-void expectOutput(const std::vector<std::string> &arguments, const std::string &out)
+void expectOutput(const std::vector<std::string> &arguments, const std::string &out,
+                  const std::string &input = "")
 {
-    const Outcome outcome = runCli(arguments);
+    const Outcome outcome = runCli(arguments, input);
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out, out);
     EXPECT_EQ(outcome.err, "");
@@ -125,6 +130,22 @@ TEST(Cli, ChoosesAMoveFromASeed)
     expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
 }
 
+TEST(Cli, ReplaysGamesFromStandardInput)
+{
+    const std::string games = "[Event \"Club\"]\n1. 22-18 11-15 2. 18x11 8x15 *\n\n"
+                              "[SetUp \"1\"]\n[FEN \"W:W30:B18,26\"]\n1. 30x14 1-0\n";
+    expectOutput({ "replay" },
+                 "bbbbbbb.bb.b..b.....w.wwwwwwwwww w - 0 *\n"
+                 ".............w.................. b - 0 1-0\n",
+                 games);
+    const Outcome bad = runCli({ "replay" }, games + "\n1. 22-19 *\n");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out,
+              "bbbbbbb.bb.b..b.....w.wwwwwwwwww w - 0 *\n"
+              ".............w.................. b - 0 1-0\n");
+    EXPECT_EQ(bad.err, "checkers-cli: game 3, move 1, '22-19': the rules do not allow 22-19\n");
+}
+
 TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
@@ -157,6 +178,7 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "best", Initial, "3", "seed" },
         { "best", "bbbbbbbbbbbb w", "3", "1" },
         { "bench", "5" },
+        { "replay", "-" },
         { "moves", Initial + "\n" },
         { "fly\x1b[2J" },
         { "-h" },
