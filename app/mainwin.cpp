@@ -1,6 +1,7 @@
 #include "mainwin.h"
 
 #include "app/newgamedlg.h"
+#include "app/statustipfilter.h"
 #include "board/board.h"
 #include "engine/compplayer.h"
 
@@ -29,6 +30,7 @@ CMainWin::CMainWin()
     connect(board, &CBoard::sig_gameOver, this, &CMainWin::slot_gameOver);
     createActions();
     createMenus();
+    installEventFilter(new CStatusTipFilter(this));
     statusBar()->showMessage(tr("..."));
     adjustWindowSize();
     newGameDlg = new CNewGameDlg(statusBar(), board);

@@ -1,11 +1,10 @@
 #include "debugline.h"
 
-#include <QDebug>
+#include "engine/diagnostic.h"
 
 CDebugLine::~CDebugLine()
 {
-    // nospace keeps the final blank, which QDebug would otherwise drop.
-    QMessageLogger().debug().noquote().nospace() << line;
+    emitDiagnostic(line);
 }
 
 CDebugLine &CDebugLine::operator<<(const char *text)

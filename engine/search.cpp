@@ -1,8 +1,8 @@
 #include "search.h"
 
+#include "diagnostic.h"
 #include "gamenode.h"
 
-#include <QDebug>
 #include <ctime>
 
 namespace {
@@ -40,7 +40,7 @@ CNodeScore CSearch::search(CGameNode &node, int depth, const CNodeScore &alpha,
         return node.score();
     const bool maximising = node.sideToMove == CGameState::White;
     if (!maximising && node.sideToMove != CGameState::Black) {
-        qDebug("FAILURE");
+        emitDiagnostic(QStringLiteral("FAILURE"));
         return node.score();
     }
     CNodeScore best = maximising ? alpha : beta;

@@ -1,9 +1,8 @@
 #include "thinkingthread.h"
 
 #include "board/board.h"
+#include "engine/diagnostic.h"
 #include "engine/search.h"
-
-#include <QDebug>
 
 CThinkingThread::CThinkingThread(CBoard *board, int *moveFrom, int *moveTo, int depth, int delay,
                                  QObject *player)
@@ -31,7 +30,7 @@ void CThinkingThread::run()
         showSquare(*moveTo);
         msleep(delay);
     } else {
-        qDebug("ERR: CThinkingThread found no legal move!");
+        emitDiagnostic(QStringLiteral("ERR: CThinkingThread found no legal move!"));
     }
     ended.store(true, std::memory_order_release);
 }

@@ -17,7 +17,7 @@ build() { # dir, extra cmake args...
 
 # Cheapest first: a formatting difference fails before anything is built.
 echo "== Formatting =="
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+scripts/sources.sh '*.cpp' '*.h' | xargs -d '\n' clang-format --dry-run -Werror
 
 echo "== Release build =="
 build build/ci-release -DCMAKE_BUILD_TYPE=Release

@@ -17,6 +17,6 @@ fi
 compiled=$(sed -n 's/^ *"file": "\(.*\)",*$/\1/p' "$build/compile_commands.json")
 # clang-tidy counts the warnings it hid in other people's headers on
 # standard error; only the project's own findings are worth reading.
-git ls-files '*.cpp' | sed "s|^|$PWD/|" | grep -F -x -e "$compiled" \
+scripts/sources.sh '*.cpp' | sed "s|^|$PWD/|" | grep -F -x -e "$compiled" \
   | xargs -r -d '\n' -n4 -P"$(nproc)" clang-tidy -p "$build" --quiet "$@" \
       2> >(grep -v ' warnings\? generated\.$' >&2)

@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,12 +12,29 @@ namespace {
 
 // The size the program starts with, at which the moves are made.
 const int mediumSquare = 64;
+// In the new-game dialog, below Human in the White Player box.
+const QPoint whiteComputer(60, 64);
+
+// Whether a picture shows anything as dark as text.
+bool hasText(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).value() < 128)
+                return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
 // The real program on a virtual X server of its own, used as a person would:
 // menus from the keyboard, the dialog's Start button and the squares with the
 // mouse. The functions run in order, one session from start to quit.
+// Logging rules that switch every debug message off, from the environment
+// and from the user's qtlogging.ini, must leave the program's lines alone:
+// either would silence the lines of a program that did not guard them.
 class TestXvfb : public QObject
 {
     Q_OBJECT
@@ -23,10 +42,12 @@ class TestXvfb : public QObject
     QProcess server;
     QProcess program;
     QTemporaryDir runtimeDir;
+    QTemporaryDir configDir;
     QString display;
     QString mainWindow;
     QByteArray output;
     int boardTop = 0;
+    QImage turnStatus; // the status bar as a turn message leaves it
 
     QProcessEnvironment environment() const
     {
@@ -34,6 +55,8 @@ class TestXvfb : public QObject
         environment.insert(QStringLiteral("DISPLAY"), display);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir.path());
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
         return environment;
     }
 
@@ -58,6 +81,13 @@ class TestXvfb : public QObject
     {
         return QString::fromLatin1(xdotool(
             { QStringLiteral("search"), QStringLiteral("--onlyvisible"), property, pattern }));
+    }
+
+    int visibleWindowCount() const
+    {
+        return int(visibleWindow(QStringLiteral("--class"), QStringLiteral("checkers"))
+                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                       .size());
     }
 
     QSize windowSize(const QString &window) const
@@ -184,10 +214,32 @@ class TestXvfb : public QObject
             .arg(QString::fromLocal8Bit(server.readAllStandardError()));
     }
 
-    bool outputEndsWith(const QByteArray &tail)
+    // All the program has written so far.
+    const QByteArray &readOutput()
     {
         output += program.readAllStandardOutput();
-        return output.endsWith(tail);
+        return output;
+    }
+
+    bool outputEndsWith(const QByteArray &tail) { return readOutput().endsWith(tail); }
+
+    // Opens menus from the keyboard and walks over their items, then closes
+    // them all with Escape, as a person glancing at the menus does.
+    void glanceAtMenus(const QStringList &keys, int popups)
+    {
+        inMainWindow(keyArguments(keys));
+        QTRY_COMPARE(visibleWindowCount(), 1 + popups);
+        xdotool(keyArguments(QStringList(popups + 1, QStringLiteral("Escape"))));
+        QTRY_COMPARE(visibleWindowCount(), 1);
+        QTest::qWait(200); // any repaint of the status bar
+    }
+
+    // The status bar: everything below the board.
+    QImage statusBarPicture() const
+    {
+        const QImage image = grab(mainWindow);
+        const int top = boardTop + 8 * mediumSquare;
+        return image.copy(0, top, image.width(), image.height() - top);
     }
 
     // The board's top edge: the first row in which the first light and the
@@ -223,9 +275,11 @@ class TestXvfb : public QObject
         QCOMPARE(pixel(image, squareSize, 0, 1, discTop), QColor(Qt::darkRed)); // square 0
     }
 
-    // New Game, any clicks into the dialog, then Start.
+    // New Game, any clicks into the dialog, then Start; the output that
+    // follows begins as expected.
     void startGame(const QList<QPoint> &dialogClicks, const QByteArray &expectedOutput)
     {
+        const qsizetype start = readOutput().size();
         inMainWindow(keyArguments({ QStringLiteral("alt+g"), QStringLiteral("n") }));
         QString dialog;
         QTRY_VERIFY(!(dialog = visibleWindow(QStringLiteral("--name"), QStringLiteral("New Game")))
@@ -237,7 +291,7 @@ class TestXvfb : public QObject
             clicks += clickArguments(dialog, point); // the last one is Start
         xdotool(clicks);
         QTRY_VERIFY(visibleWindow(QStringLiteral("--name"), QStringLiteral("New Game")).isEmpty());
-        QTRY_VERIFY2(outputEndsWith(expectedOutput), output.constData());
+        QTRY_VERIFY2(readOutput().mid(start).startsWith(expectedOutput), output.constData());
     }
 
     void startGameWithTheDefaults()
@@ -251,6 +305,12 @@ private slots:
         for (const char *tool : { "Xvfb", "xdotool", "import" })
             QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(), tool);
         QVERIFY(runtimeDir.isValid());
+        QVERIFY(configDir.isValid());
+        QVERIFY(QDir(configDir.path()).mkdir(QStringLiteral("QtProject")));
+        QFile rules(configDir.filePath(QStringLiteral("QtProject/qtlogging.ini")));
+        QVERIFY(rules.open(QIODevice::WriteOnly));
+        rules.write("[Rules]\n*.debug=false\n");
+        rules.close();
         // A virtual X server that dies or turns clients away is the
         // machine's fault, not the program's: a fresh one gets two more
         // chances, and every failure is told.
@@ -279,6 +339,8 @@ private slots:
         const QImage image = grab(mainWindow);
         image.save(QStringLiteral("checkers-game.png"));
         verifyPicture(image, mediumSquare);
+        turnStatus = statusBarPicture();
+        QVERIFY(hasText(turnStatus));
     }
 
     void picturesAtEachSize_data()
@@ -301,12 +363,39 @@ private slots:
         verifyPicture(image, squareSize);
     }
 
+    // Menus show no status tips: a glance at them, even at the size menu
+    // used before, leaves the turn message, and then the result of a game
+    // that two computers play out without the move delay.
+    void statusMessagesOutlastAGlanceAtTheMenus()
+    {
+        glanceAtMenus({ QStringLiteral("alt+g"), QStringLiteral("Down"), QStringLiteral("Down") },
+                      1);
+        QCOMPARE(statusBarPicture(), turnStatus);
+
+        const QStringList toggleDelay { QStringLiteral("alt+o"), QStringLiteral("Return") };
+        inMainWindow(keyArguments(toggleDelay));
+        const auto restoreDelay
+            = qScopeGuard([this, toggleDelay] { inMainWindow(keyArguments(toggleDelay)); });
+        startGame({ whiteComputer }, "whiteskill:  5 \nblackskill:  5 \n");
+        const QRegularExpression gameOver(
+            QStringLiteral("\nblackskill:  5 \nGAME OVER,  [034]  WINS!  plyCnt:  \\d+ \n$"));
+        QTRY_VERIFY_WITH_TIMEOUT(gameOver.match(QString::fromLatin1(readOutput())).hasMatch(),
+                                 60000);
+        QTest::qWait(200); // the result's repaint
+        const QImage result = statusBarPicture();
+        QVERIFY(hasText(result));
+        QVERIFY(result != turnStatus);
+        glanceAtMenus({ QStringLiteral("alt+o"), QStringLiteral("Down"), QStringLiteral("Right"),
+                        QStringLiteral("Down") },
+                      2);
+        QCOMPARE(statusBarPicture(), result);
+    }
+
     // Two computers play on, so one of them is always thinking or about to:
     // the program ends once that search is over, and ends cleanly.
     void quitWhileTheComputersPlay()
     {
         const int idleThreads = threadCount();
-        const QPoint whiteComputer(60, 64); // below Human in the White Player box
         startGame({ whiteComputer }, "whiteskill:  5 \nblackskill:  5 \n");
         QTest::qWait(500); // a few moves
         QVERIFY2(threadCount() > idleThreads, "no worker thread is thinking");

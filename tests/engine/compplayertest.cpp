@@ -4,6 +4,8 @@
 #include "app/mainwin.h"
 #include "board/humanplayer.h"
 
+#include <QLoggingCategory>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTest>
 
@@ -240,8 +242,11 @@ private slots:
         QCOMPARE(status(), QStringLiteral("It's Ann's turn"));
     }
 
+    // Even where logging rules switch debug messages off.
     void noLegalMoveIsReportedAndTheGameWaits()
     {
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+        const auto restoreRules = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
         startGame(ann(), computer(1));
         setBoardPosition(*board,
                          { { 28, CGameState::WhiteMan },
