@@ -3,6 +3,7 @@
 #include "capturepaths.h"
 #include "fentext.h"
 #include "numbertext.h"
+#include "pdnwriter.h"
 #include "positiontext.h"
 
 #include <algorithm>
@@ -21,18 +22,6 @@ constexpr std::string::size_type MaxReason = 120;
 bool isResultToken(const std::string &text)
 {
     return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*";
-}
-
-std::string resultToken(int result)
-{
-    switch (result) {
-    case CGameState::WhiteWins:
-        return "1-0";
-    case CGameState::BlackWins:
-        return "0-1";
-    default:
-        return "1/2-1/2";
-    }
 }
 
 std::string squareName(int square)
@@ -153,7 +142,8 @@ bool CPdnReader::startMoves()
 bool CPdnReader::readWord(const std::string &word)
 {
     if (m_position.isGameOver())
-        return fail(word, "the rules ended the game with " + resultToken(m_position.result()));
+        return fail(
+            word, "the rules ended the game with " + CPdnWriter::resultToken(m_position.result()));
     const std::string::size_type digits = word.find_first_not_of("0123456789");
     if (digits == 0 || digits == std::string::npos || word[digits] != '.')
         return readMove(word);
@@ -282,8 +272,9 @@ bool CPdnReader::finish(const std::string &token)
     const Token *result = tag("Result");
     if (result != nullptr && result->value != token)
         return fail(token, "the Result tag says " + result->value);
-    if (m_position.isGameOver() && token != resultToken(m_position.result()))
-        return fail(token, "the rules ended the game with " + resultToken(m_position.result()));
+    if (m_position.isGameOver() && token != CPdnWriter::resultToken(m_position.result()))
+        return fail(
+            token, "the rules ended the game with " + CPdnWriter::resultToken(m_position.result()));
     if (!m_position.isGameOver() && token != "*")
         return fail(token, "the rules have not ended the game, so its result is *");
     m_result = token;

@@ -31,11 +31,12 @@ public:
     // The game of the move steps, which ended with result (a
     // CGameState::Result), as tags, a blank line and the move text.
     static std::string write(const Tags &tags, const std::vector<Step> &steps, int result);
+    // 1-0, 0-1 or 1/2-1/2 for a CGameState::Result.
+    static std::string resultToken(int result);
 
 private:
     static std::string tag(const std::string &name, const std::string &value);
     static std::vector<std::string> moveTokens(const std::vector<Step> &steps);
-    static std::string resultToken(int result);
     static std::string wrapped(const std::vector<std::string> &tokens);
 };
 

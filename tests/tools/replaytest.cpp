@@ -123,7 +123,6 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
 // piece goes on with: each reads back to where playing its steps leads.
 TEST(Replay, ReadsBackEveryGameMatchWrites)
 {
-    const char *const tokens[] = { "1/2-1/2", "", "", "1-0", "0-1" };
     std::string pdn, expected;
     CMatchRunner(1, 2, 5).run(
         1000, 2,
@@ -135,7 +134,8 @@ TEST(Replay, ReadsBackEveryGameMatchWrites)
             for (const auto &[from, to] : game.steps())
                 ASSERT_TRUE(position.makeMove(from, to));
             ASSERT_EQ(position.result(), game.result());
-            expected += CPositionText::format(position) + ' ' + tokens[game.result()] + '\n';
+            expected += CPositionText::format(position) + ' '
+                + CPdnWriter::resultToken(game.result()) + '\n';
         },
         [](int) {});
     const Outcome outcome = replay(pdn);
