@@ -227,6 +227,12 @@ void checkCommandLine(const std::vector<std::string> &arguments)
     std::ostringstream out, err;
     const int status = commandLine.run(arguments, out, err);
     if (status == 0) {
+        // --help answers wherever it stands, before anything else is read.
+        if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+            CInvariantCheck::require(out.str().rfind("usage: checkers-cli ", 0) == 0,
+                                     "--help printed '" + out.str() + "'");
+            return;
+        }
         if (arguments[0] == "match") {
             checkMatchOutput(arguments, out.str(), err.str());
             return;
