@@ -3,8 +3,6 @@
 #include "moveset.h"
 #include "rules/gamestate.h"
 
-#include <initializer_list>
-
 namespace {
 
 using Mask = CBitboard::Mask;
@@ -129,9 +127,62 @@ int twoSteps(int d)
     return change[d];
 }
 
+constexpr int kingValue(int square)
+{
+    if (square == 3 || square == 28)
+        return 250;
+    const int r = square % 8;
+    if (square < 4 || square > 27 || r == 3 || r == 4)
+        return 300;
+    return 350;
+}
+
+// A man is worth more the further it has advanced; a king less on the edge,
+// least in the two corners of the long diagonal.
+constexpr int valueOf(int piece, int square)
+{
+    const int row = square / 4;
+    switch (piece) {
+    case CGameState::WhiteMan:
+        return 200 + (7 - row) * (7 - row);
+    case CGameState::BlackMan:
+        return -(200 + row * row);
+    case CGameState::WhiteKing:
+        return kingValue(square);
+    case CGameState::BlackKing:
+        return -kingValue(square);
+    default:
+        return 0;
+    }
+}
+
+// Every piece code's value on every square, looked up at each move.
+struct ValueTable
+{
+    int value[CGameState::BlackKing + 1][SquareCount] {};
+};
+
+constexpr ValueTable buildValueTable()
+{
+    ValueTable table;
+    for (int piece = 0; piece <= CGameState::BlackKing; ++piece) {
+        for (int square = 0; square < SquareCount; ++square)
+            table.value[piece][square] = valueOf(piece, square);
+    }
+    return table;
+}
+
+constexpr ValueTable Values = buildValueTable();
+
+int pieceValue(int piece, int square)
+{
+    return Values.value[piece][square];
+}
+
 } // namespace
 
 CBitboard::CBitboard(const CGameState &position)
+    : m_side(position.sideToMove)
 {
     for (int square = 0; square < SquareCount; ++square) {
         const int piece = position.squares[square];
@@ -143,9 +194,20 @@ CBitboard::CBitboard(const CGameState &position)
             m_black |= bit(square);
         if (piece == CGameState::WhiteKing || piece == CGameState::BlackKing)
             m_kings |= bit(square);
+        m_material += pieceValue(piece, square);
     }
     for (int i = 0; i < position.pendingCaptureCount; ++i)
         m_pending |= bit(position.pendingCaptures[i]);
+}
+
+int CBitboard::pieceAt(int square) const
+{
+    const bool king = has(m_kings, square);
+    if (has(m_white, square))
+        return king ? CGameState::WhiteKing : CGameState::WhiteMan;
+    if (has(m_black, square))
+        return king ? CGameState::BlackKing : CGameState::BlackMan;
+    return CGameState::Empty;
 }
 
 CBitboard::Mask CBitboard::own(int side) const
@@ -162,8 +224,9 @@ CBitboard::Mask CBitboard::enemies(int side) const
 
 // Kings capture first, then men; only a side that cannot capture moves
 // plainly.
-void CBitboard::generate(int side, CMoveSet &moves) const
+void CBitboard::generate(CMoveSet &moves) const
 {
+    const int side = m_side;
     moves.clear();
     const Mask pieces = own(side);
     const Mask kings = pieces & m_kings;
@@ -263,31 +326,48 @@ CBitboard::Mask CBitboard::kingSlides(int square) const
     return slides;
 }
 
-void CBitboard::move(int from, int to)
+// A capture that leaves the piece able to capture again keeps the turn.
+void CBitboard::play(int from, int to, bool capture)
 {
-    for (Mask *mask : { &m_white, &m_black, &m_kings }) {
-        if (has(*mask, from))
-            *mask = (*mask & ~bit(from)) | bit(to);
+    const int piece = pieceAt(from);
+    const Mask moved = bit(from) | bit(to);
+    m_material += pieceValue(piece, to) - pieceValue(piece, from);
+    if (CGameState::isWhite(piece))
+        m_white ^= moved;
+    else
+        m_black ^= moved;
+    if (has(m_kings, from))
+        m_kings ^= moved;
+    if (capture) {
+        m_pending |= bit(capturedSquare(from, to));
+        if (pieceHasCapture(to))
+            return;
     }
+    finishMove(to);
 }
 
-void CBitboard::remove(int square)
+// The captured pieces leave the board, the turn passes, a man on the far row
+// is crowned, and a side without pieces or without a move has lost.
+void CBitboard::finishMove(int to)
 {
-    const Mask kept = ~bit(square);
-    m_white &= kept;
-    m_black &= kept;
-    m_kings &= kept;
-    m_pending &= kept;
-}
-
-void CBitboard::crown(int square)
-{
-    m_kings |= bit(square);
-}
-
-void CBitboard::markPending(int square)
-{
-    m_pending |= bit(square);
+    for (Mask p = m_pending; p; p &= p - 1)
+        m_material -= pieceValue(pieceAt(lowest(p)), lowest(p));
+    m_white &= ~m_pending;
+    m_black &= ~m_pending;
+    m_kings &= ~m_pending;
+    m_pending = 0;
+    m_side = m_side == CGameState::White ? CGameState::Black : CGameState::White;
+    const int piece = pieceAt(to);
+    if ((piece == CGameState::WhiteMan && to <= 3) || (piece == CGameState::BlackMan && to >= 28)) {
+        m_kings |= bit(to);
+        m_material += pieceValue(pieceAt(to), to) - pieceValue(piece, to);
+    }
+    if (!m_white)
+        m_result = CGameState::BlackWins;
+    else if (!m_black)
+        m_result = CGameState::WhiteWins;
+    else if (!sideHasMove(m_side))
+        m_result = m_side == CGameState::White ? CGameState::BlackWins : CGameState::WhiteWins;
 }
 
 int CBitboard::capturedSquare(int from, int to)

@@ -15,6 +15,12 @@ public:
 
     bool isEmpty() const { return m_froms == 0; }
     bool isCapture() const { return m_captures; }
+    // Whether a set that is not empty holds exactly one step.
+    bool isSingle() const
+    {
+        const std::uint32_t targets = m_targets[__builtin_ctz(m_froms)];
+        return (m_froms & (m_froms - 1)) == 0 && (targets & (targets - 1)) == 0;
+    }
     // Any values, off-board squares included.
     bool contains(int from, int to) const
     {

@@ -1,6 +1,7 @@
 #include "search.h"
 
-#include "gamenode.h"
+#include "bitboard.h"
+#include "moveset.h"
 
 #include <QDebug>
 #include <ctime>
@@ -9,13 +10,6 @@ namespace {
 
 constexpr int BoundScore = 1000000;
 
-CNodeScore boundScore(int value)
-{
-    CNodeScore score;
-    score.fixedScore = value;
-    return score;
-}
-
 } // namespace
 
 CSearch::CSearch(int maxDepth, unsigned seed, SearchStats &stats)
@@ -23,6 +17,11 @@ CSearch::CSearch(int maxDepth, unsigned seed, SearchStats &stats)
     , m_random(seed)
     , m_stats(stats)
 { }
+
+CNodeScore CSearch::leafScore(const CBitboard &position) const
+{
+    return CNodeScore(0, position.result(), position.material(), m_firstFrom, m_firstTo);
+}
 
 int CSearch::scoreOf(const CNodeScore &score)
 {
@@ -33,32 +32,44 @@ int CSearch::scoreOf(const CNodeScore &score)
 
 // Every comparison evaluates both sides afresh, so the random term weighs on
 // the choice between near-equal moves and on the cut-offs alike.
-CNodeScore CSearch::search(CGameNode &node, int depth, const CNodeScore &alpha,
+CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScore &alpha,
                            const CNodeScore &beta, int extensions)
 {
-    if (depth == 0 || !node.hasMove())
-        return node.score();
-    const bool maximising = node.sideToMove == CGameState::White;
-    if (!maximising && node.sideToMove != CGameState::Black) {
+    if (depth == 0)
+        return leafScore(position);
+    CMoveSet moves;
+    position.generate(moves);
+    if (moves.isEmpty())
+        return leafScore(position);
+    const bool maximising = position.sideToMove() == CGameState::White;
+    if (!maximising && position.sideToMove() != CGameState::Black) {
         qDebug("FAILURE");
-        return node.score();
+        return leafScore(position);
     }
+    const bool root = depth == m_maxDepth;
     CNodeScore best = maximising ? alpha : beta;
-    int count = 0;
-    while (const int *move = node.nextMove()) {
-        CGameNode child(node);
+    int from = -1;
+    int to = -1;
+    bool first = true;
+    while (moves.next(from, to)) {
+        CBitboard child = position;
         ++m_stats.nodes;
-        child.makeMove(move);
+        child.play(from, to, moves.isCapture());
+        if (root) {
+            m_firstFrom = from;
+            m_firstTo = to;
+        }
         int childDepth = depth - 1;
         int childExtensions = extensions;
-        if (++count == 1 && !node.hasMove()) {
-            if (depth == m_maxDepth)
-                return child.score();
+        if (first && moves.isSingle()) {
+            if (root)
+                return leafScore(child);
             if (extensions < MaxForcedExtensions) {
                 childDepth = depth;
                 ++childExtensions;
             }
         }
+        first = false;
         if (maximising) {
             const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
             const int g = scoreOf(r);
@@ -95,10 +106,9 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
                   SearchStats *stats)
 {
     SearchStats counted;
-    CGameNode root(position, 0);
     CSearch search(depth, seed, counted);
-    const CNodeScore best
-        = search.search(root, depth, boundScore(-BoundScore), boundScore(BoundScore), 0);
+    const CNodeScore best = search.search(CBitboard(position), depth, CNodeScore(-BoundScore, 0, 0),
+                                          CNodeScore(BoundScore, 0, 0), 0);
     if (stats)
         *stats = counted;
     from = best.firstFrom;
