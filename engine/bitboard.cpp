@@ -19,11 +19,6 @@ struct Geometry
     // The direction that leads from one square to another along a
     // diagonal, or -1.
     int direction[SquareCount][SquareCount];
-    // A one-square step in a direction moves the squares of byFour by 4 and
-    // those of byOther by otherDistance.
-    Mask byFour[4];
-    Mask byOther[4];
-    int otherDistance[4];
     // A man's plain steps from each square, for White and for Black.
     Mask manSteps[2][SquareCount];
 };
@@ -43,13 +38,6 @@ Geometry buildGeometry()
             const int next = g.neighbour[square][d];
             if (next == -1)
                 continue;
-            const int distance = next > square ? next - square : square - next;
-            if (distance == 4) {
-                g.byFour[d] |= Mask(1) << square;
-            } else {
-                g.byOther[d] |= Mask(1) << square;
-                g.otherDistance[d] = distance;
-            }
             const int man = d < 2 ? 0 : 1;
             g.manSteps[man][square] |= Mask(1) << next;
             for (int to = next; to != -1; to = g.neighbour[to][d]) {
@@ -103,15 +91,29 @@ Mask before(Mask ray, int blocker, int d)
     return ray & (bit(blocker) - 1);
 }
 
+// Rows alternate: squares n with n % 8 < 4 lie on columns 1, 3, 5 and 7,
+// the others on columns 0, 2, 4 and 6. A diagonal step changes the square
+// number by 4 on one kind of row and by 3 or 5 on the other.
+constexpr Mask EvenRows = 0x0f0f0f0f;
+constexpr Mask OddRows = ~EvenRows;
+constexpr Mask LeftEdge = 0x10101010;
+constexpr Mask RightEdge = 0x08080808;
+
 // Every piece of a mask moved one square in a direction; pieces that would
-// leave the board are dropped.
+// leave the board are dropped, over the edge columns by the masks and over
+// the top and bottom rows by the shift itself.
 Mask shift(Mask pieces, int d)
 {
-    const Mask byFour = pieces & geometry.byFour[d];
-    const Mask byOther = pieces & geometry.byOther[d];
-    if (isUpwards(d))
-        return byFour >> 4 | byOther >> geometry.otherDistance[d];
-    return byFour << 4 | byOther << geometry.otherDistance[d];
+    switch (d) {
+    case CGameState::UpLeft:
+        return (pieces & EvenRows) >> 4 | (pieces & OddRows & ~LeftEdge) >> 5;
+    case CGameState::UpRight:
+        return (pieces & OddRows) >> 4 | (pieces & EvenRows & ~RightEdge) >> 3;
+    case CGameState::DownLeft:
+        return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3;
+    default:
+        return (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
+    }
 }
 
 // Men move towards the far row: White up, Black down.
@@ -257,11 +259,11 @@ bool CBitboard::sideHasMove(int side) const
     const Mask pieces = own(side);
     const Mask kings = pieces & m_kings;
     const Mask men = pieces & ~m_kings;
-    Mask steps = 0;
-    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d)
-        steps |= shift(men, d);
-    for (int d = 0; d < 4; ++d)
-        steps |= shift(kings, d);
+    // Men step forward only: White's up, Black's down.
+    const Mask up = side == CGameState::White ? pieces : kings;
+    const Mask down = side == CGameState::White ? kings : pieces;
+    const Mask steps = shift(up, CGameState::UpLeft) | shift(up, CGameState::UpRight)
+        | shift(down, CGameState::DownLeft) | shift(down, CGameState::DownRight);
     if (steps & emptySquares())
         return true;
     const Mask prey = enemies(side) & ~m_pending;
