@@ -116,6 +116,9 @@ Mask shift(Mask pieces, int d)
     }
 }
 
+// The rows where men are crowned: White's at the top, Black's at the bottom.
+constexpr Mask FarRows = 0xf000000f;
+
 // Men move towards the far row: White up, Black down.
 int firstForward(int side)
 {
@@ -176,6 +179,13 @@ constexpr ValueTable buildValueTable()
 
 constexpr ValueTable Values = buildValueTable();
 
+int pieceCode(bool white, bool king)
+{
+    if (white)
+        return king ? CGameState::WhiteKing : CGameState::WhiteMan;
+    return king ? CGameState::BlackKing : CGameState::BlackMan;
+}
+
 int pieceValue(int piece, int square)
 {
     return Values.value[piece][square];
@@ -204,12 +214,9 @@ CBitboard::CBitboard(const CGameState &position)
 
 int CBitboard::pieceAt(int square) const
 {
-    const bool king = has(m_kings, square);
-    if (has(m_white, square))
-        return king ? CGameState::WhiteKing : CGameState::WhiteMan;
-    if (has(m_black, square))
-        return king ? CGameState::BlackKing : CGameState::BlackMan;
-    return CGameState::Empty;
+    if (!has(m_white | m_black, square))
+        return CGameState::Empty;
+    return pieceCode(has(m_white, square), has(m_kings, square));
 }
 
 CBitboard::Mask CBitboard::own(int side) const
@@ -254,7 +261,7 @@ void CBitboard::generate(CMoveSet &moves) const
         moves.add(lowest(k), kingSlides(lowest(k)));
 }
 
-bool CBitboard::sideHasMove(int side) const
+inline bool CBitboard::sideHasMove(int side) const
 {
     const Mask pieces = own(side);
     const Mask kings = pieces & m_kings;
@@ -331,45 +338,49 @@ CBitboard::Mask CBitboard::kingSlides(int square) const
 // A capture that leaves the piece able to capture again keeps the turn.
 void CBitboard::play(int from, int to, bool capture)
 {
-    const int piece = pieceAt(from);
+    const bool white = m_side == CGameState::White;
+    const int piece = pieceCode(white, has(m_kings, from));
     const Mask moved = bit(from) | bit(to);
     m_material += pieceValue(piece, to) - pieceValue(piece, from);
-    if (CGameState::isWhite(piece))
-        m_white ^= moved;
-    else
-        m_black ^= moved;
+    (white ? m_white : m_black) ^= moved;
     if (has(m_kings, from))
         m_kings ^= moved;
     if (capture) {
         m_pending |= bit(capturedSquare(from, to));
         if (pieceHasCapture(to))
             return;
+        removeCaptured(!white);
     }
-    finishMove(to);
+    finishMove(to, white);
 }
 
-// The captured pieces leave the board, the turn passes, a man on the far row
-// is crowned, and a side without pieces or without a move has lost.
-void CBitboard::finishMove(int to)
+// The pieces a finished capture sequence took leave the board.
+void CBitboard::removeCaptured(bool white)
 {
     for (Mask p = m_pending; p; p &= p - 1)
-        m_material -= pieceValue(pieceAt(lowest(p)), lowest(p));
+        m_material -= pieceValue(pieceCode(white, has(m_kings, lowest(p))), lowest(p));
     m_white &= ~m_pending;
     m_black &= ~m_pending;
     m_kings &= ~m_pending;
     m_pending = 0;
-    m_side = m_side == CGameState::White ? CGameState::Black : CGameState::White;
-    const int piece = pieceAt(to);
-    if ((piece == CGameState::WhiteMan && to <= 3) || (piece == CGameState::BlackMan && to >= 28)) {
+}
+
+// A man on the far row is crowned, the turn passes, and a side without
+// pieces or without a move has lost.
+inline void CBitboard::finishMove(int to, bool white)
+{
+    if (has(FarRows & ~m_kings, to)) {
         m_kings |= bit(to);
-        m_material += pieceValue(pieceAt(to), to) - pieceValue(piece, to);
+        m_material
+            += pieceValue(pieceCode(white, true), to) - pieceValue(pieceCode(white, false), to);
     }
+    m_side = white ? CGameState::Black : CGameState::White;
     if (!m_white)
         m_result = CGameState::BlackWins;
     else if (!m_black)
         m_result = CGameState::WhiteWins;
     else if (!sideHasMove(m_side))
-        m_result = m_side == CGameState::White ? CGameState::BlackWins : CGameState::WhiteWins;
+        m_result = white ? CGameState::WhiteWins : CGameState::BlackWins;
 }
 
 int CBitboard::capturedSquare(int from, int to)

@@ -45,7 +45,8 @@ private:
     Mask manCaptureLandings(Mask men, Mask prey, int direction) const;
     Mask kingCaptureLandings(int square, Mask prey) const;
     Mask kingSlides(int square) const;
-    void finishMove(int to);
+    void removeCaptured(bool white);
+    void finishMove(int to, bool white);
 
     Mask m_white = 0;
     Mask m_black = 0;
