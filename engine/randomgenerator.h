@@ -15,20 +15,22 @@ public:
     // A number from 0 to RAND_MAX, as rand() gives it.
     int next()
     {
-        m_state[m_front] += m_state[m_rear];
-        const int value = static_cast<int>(m_state[m_front] >> 1);
-        m_front = m_front + 1 == Degree ? 0 : m_front + 1;
-        m_rear = m_rear + 1 == Degree ? 0 : m_rear + 1;
-        return value;
+        if (m_next == Degree)
+            refill();
+        return static_cast<int>(m_state[m_next++] >> 1);
     }
 
 private:
     static constexpr int Degree = 31;
     static constexpr int Separation = 3;
 
+    void refill();
+
+    // The last Degree values of the sequence, oldest first; next() hands
+    // them out from m_next on, and then refill() works out the following
+    // Degree in one pass.
     std::uint32_t m_state[Degree];
-    int m_front = Separation;
-    int m_rear = 0;
+    int m_next = Degree;
 };
 
 #endif
