@@ -261,24 +261,29 @@ void CBitboard::generate(CMoveSet &moves) const
         moves.add(lowest(k), kingSlides(lowest(k)));
 }
 
+// Nearly always a plain step answers; only a side without one looks for a
+// capture.
 inline bool CBitboard::sideHasMove(int side) const
 {
     const Mask pieces = own(side);
     const Mask kings = pieces & m_kings;
-    const Mask men = pieces & ~m_kings;
     // Men step forward only: White's up, Black's down.
     const Mask up = side == CGameState::White ? pieces : kings;
     const Mask down = side == CGameState::White ? kings : pieces;
     const Mask steps = shift(up, CGameState::UpLeft) | shift(up, CGameState::UpRight)
         | shift(down, CGameState::DownLeft) | shift(down, CGameState::DownRight);
-    if (steps & emptySquares())
-        return true;
+    return (steps & emptySquares()) != 0 || sideHasCapture(side);
+}
+
+bool CBitboard::sideHasCapture(int side) const
+{
+    const Mask pieces = own(side);
     const Mask prey = enemies(side) & ~m_pending;
     for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-        if (manCaptureLandings(men, prey, d))
+        if (manCaptureLandings(pieces & ~m_kings, prey, d))
             return true;
     }
-    for (Mask k = kings; k; k &= k - 1) {
+    for (Mask k = pieces & m_kings; k; k &= k - 1) {
         if (kingCaptureLandings(lowest(k), prey))
             return true;
     }

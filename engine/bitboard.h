@@ -41,6 +41,7 @@ private:
     Mask enemies(int side) const;
     Mask emptySquares() const { return ~(m_white | m_black); }
     bool sideHasMove(int side) const;
+    bool sideHasCapture(int side) const;
     bool pieceHasCapture(int square) const;
     Mask manCaptureLandings(Mask men, Mask prey, int direction) const;
     Mask kingCaptureLandings(int square, Mask prey) const;
