@@ -40,6 +40,9 @@ public:
     void setCaptures(bool captures) { m_captures = captures; }
 
     bool isEmpty() const { return m_froms == 0; }
+    // The squares that have steps, and the landing squares of one of them.
+    std::uint32_t froms() const { return m_froms; }
+    std::uint32_t targets(int from) const { return m_targets[from]; }
     bool isCapture() const { return m_captures; }
     // Whether a set that is not empty holds exactly one step.
     bool isSingle() const

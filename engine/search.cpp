@@ -47,51 +47,52 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
         return leafScore(position);
     }
     const bool root = depth == m_maxDepth;
+    const bool forced = moves.isSingle();
+    // A forced move below the root costs no depth, up to a bound.
+    int childDepth = depth - 1;
+    int childExtensions = extensions;
+    if (forced && !root && extensions < MaxForcedExtensions) {
+        childDepth = depth;
+        ++childExtensions;
+    }
     CNodeScore best = maximising ? alpha : beta;
-    int from = -1;
-    int to = -1;
-    bool first = true;
-    while (moves.next(from, to)) {
-        CBitboard child = position;
-        ++m_stats.nodes;
-        child.play(from, to, moves.isCapture());
-        if (root) {
-            m_firstFrom = from;
-            m_firstTo = to;
-        }
-        int childDepth = depth - 1;
-        int childExtensions = extensions;
-        if (first && moves.isSingle()) {
-            if (root)
-                return leafScore(child);
-            if (extensions < MaxForcedExtensions) {
-                childDepth = depth;
-                ++childExtensions;
+    for (std::uint32_t froms = moves.froms(); froms; froms &= froms - 1) {
+        const int from = __builtin_ctz(froms);
+        for (std::uint32_t tos = moves.targets(from); tos; tos &= tos - 1) {
+            const int to = __builtin_ctz(tos);
+            CBitboard child = position;
+            ++m_stats.nodes;
+            child.play(from, to, moves.isCapture());
+            if (root) {
+                m_firstFrom = from;
+                m_firstTo = to;
+                // The only move is the answer: nothing to compare it with.
+                if (forced)
+                    return leafScore(child);
             }
-        }
-        first = false;
-        if (maximising) {
-            const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
-            const int g = scoreOf(r);
-            int h = scoreOf(best);
-            const int l = scoreOf(beta);
-            if (g > h) {
-                best = r;
-                h = g;
+            if (maximising) {
+                const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
+                const int g = scoreOf(r);
+                int h = scoreOf(best);
+                const int l = scoreOf(beta);
+                if (g > h) {
+                    best = r;
+                    h = g;
+                }
+                if (h >= l)
+                    return beta;
+            } else {
+                const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
+                const int g = scoreOf(r);
+                const int h = scoreOf(alpha);
+                int l = scoreOf(best);
+                if (g < l) {
+                    best = r;
+                    l = g;
+                }
+                if (h >= l)
+                    return alpha;
             }
-            if (h >= l)
-                return beta;
-        } else {
-            const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
-            const int g = scoreOf(r);
-            const int h = scoreOf(alpha);
-            int l = scoreOf(best);
-            if (g < l) {
-                best = r;
-                l = g;
-            }
-            if (h >= l)
-                return alpha;
         }
     }
     return best;
