@@ -28,8 +28,8 @@ public:
     // Draws a fresh random term at every call for an undecided position.
     int evaluate(CRandomGenerator &random) const
     {
-        // The term lets near-equal moves vary.
-        return m_drawsRandomTerm ? random.next() % 7 - 3 + m_value : m_value;
+        // A random term from -3 to 3 lets near-equal moves vary.
+        return m_drawsRandomTerm ? random.nextTerm() + m_value : m_value;
     }
     // True for an undecided real position.
     bool drawsRandomTerm() const { return m_drawsRandomTerm; }

@@ -32,5 +32,7 @@ void CRandomGenerator::refill()
         m_state[i] += m_state[i + Degree - Separation];
     for (int i = Separation; i < Degree; ++i)
         m_state[i] += m_state[i - Separation];
+    for (int i = 0; i < Degree; ++i)
+        m_terms[i] = static_cast<int>((m_state[i] >> 1) % 7) - 3;
     m_next = 0;
 }

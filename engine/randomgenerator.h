@@ -19,6 +19,14 @@ public:
             refill();
         return static_cast<int>(m_state[m_next++] >> 1);
     }
+    // next() % 7 - 3, the evaluation's random term from -3 to 3; worked out
+    // ahead for a whole refill, where the compiler does several at once.
+    int nextTerm()
+    {
+        if (m_next == Degree)
+            refill();
+        return m_terms[m_next++];
+    }
 
 private:
     static constexpr int Degree = 31;
@@ -26,11 +34,12 @@ private:
 
     void refill();
 
-    // The last Degree values of the sequence, oldest first; next() hands
-    // them out from m_next on, and then refill() works out the following
-    // Degree in one pass.
+    // The last Degree values of the sequence, oldest first, and their terms;
+    // next() and nextTerm() hand them out from m_next on, and then refill()
+    // works out the following Degree in one pass.
     std::uint32_t m_state[Degree];
     int m_next = Degree;
+    int m_terms[Degree];
 };
 
 #endif
