@@ -243,7 +243,7 @@ void CBitboard::generate(CMoveSet &moves) const
     const Mask prey = enemies(side) & ~m_pending;
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingCaptureLandings(lowest(k), prey));
-    if (moves.isEmpty()) {
+    if (moves.isEmpty() && men) {
         for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
             for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
                 moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
