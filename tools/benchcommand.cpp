@@ -6,8 +6,8 @@
 #include "reference/referencesearch.h"
 
 #include <malloc.h>
+#include <time.h>
 
-#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -51,21 +51,29 @@ const Search Reference = [](const CGameState &position, int depth, int &from, in
     CReferenceSearch::findBestMove(position, depth, Seed, from, to);
 };
 
+// The processor time this thread has used, in milliseconds: unlike the
+// wall clock, it does not run on while other programs have the processor.
+double threadMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
 // Milliseconds per search, repeated until a tenth of a second has passed so
 // that the fast searches are timed as well as the slow ones.
 double millisecondsPerSearch(const Search &search, const CGameState &position, int depth)
 {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    Clock::duration elapsed {};
+    const double start = threadMilliseconds();
+    double elapsed = 0;
     int runs = 0;
     do {
         int from, to;
         search(position, depth, from, to);
         ++runs;
-        elapsed = Clock::now() - start;
-    } while (elapsed < std::chrono::milliseconds(100));
-    return std::chrono::duration<double, std::milli>(elapsed).count() / runs;
+        elapsed = threadMilliseconds() - start;
+    } while (elapsed < 100);
+    return elapsed / runs;
 }
 
 // A line of /proc/self/status in KiB, or -1 where there is none.
