@@ -15,31 +15,20 @@ public:
     // A number from 0 to RAND_MAX, as rand() gives it.
     int next()
     {
-        if (m_next == Degree)
-            refill();
-        return static_cast<int>(m_state[m_next++] >> 1);
-    }
-    // next() % 7 - 3, the evaluation's random term from -3 to 3; worked out
-    // ahead for a whole refill, where the compiler does several at once.
-    int nextTerm()
-    {
-        if (m_next == Degree)
-            refill();
-        return m_terms[m_next++];
+        m_state[m_front] += m_state[m_rear];
+        const int value = static_cast<int>(m_state[m_front] >> 1);
+        m_front = m_front + 1 == Degree ? 0 : m_front + 1;
+        m_rear = m_rear + 1 == Degree ? 0 : m_rear + 1;
+        return value;
     }
 
 private:
     static constexpr int Degree = 31;
     static constexpr int Separation = 3;
 
-    void refill();
-
-    // The last Degree values of the sequence, oldest first, and their terms;
-    // next() and nextTerm() hand them out from m_next on, and then refill()
-    // works out the following Degree in one pass.
     std::uint32_t m_state[Degree];
-    int m_next = Degree;
-    int m_terms[Degree];
+    int m_front = Separation;
+    int m_rear = 0;
 };
 
 #endif
