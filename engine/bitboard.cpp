@@ -3,8 +3,6 @@
 #include "moveset.h"
 #include "rules/gamestate.h"
 
-#include <initializer_list>
-
 namespace {
 
 using Mask = CBitboard::Mask;
@@ -21,11 +19,6 @@ struct Geometry
     // The direction that leads from one square to another along a
     // diagonal, or -1.
     int direction[SquareCount][SquareCount];
-    // A one-square step in a direction moves the squares of byFour by 4 and
-    // those of byOther by otherDistance.
-    Mask byFour[4];
-    Mask byOther[4];
-    int otherDistance[4];
     // A man's plain steps from each square, for White and for Black.
     Mask manSteps[2][SquareCount];
 };
@@ -45,13 +38,6 @@ Geometry buildGeometry()
             const int next = g.neighbour[square][d];
             if (next == -1)
                 continue;
-            const int distance = next > square ? next - square : square - next;
-            if (distance == 4) {
-                g.byFour[d] |= Mask(1) << square;
-            } else {
-                g.byOther[d] |= Mask(1) << square;
-                g.otherDistance[d] = distance;
-            }
             const int man = d < 2 ? 0 : 1;
             g.manSteps[man][square] |= Mask(1) << next;
             for (int to = next; to != -1; to = g.neighbour[to][d]) {
@@ -105,16 +91,33 @@ Mask before(Mask ray, int blocker, int d)
     return ray & (bit(blocker) - 1);
 }
 
+// Rows alternate: squares n with n % 8 < 4 lie on columns 1, 3, 5 and 7,
+// the others on columns 0, 2, 4 and 6. A diagonal step changes the square
+// number by 4 on one kind of row and by 3 or 5 on the other.
+constexpr Mask EvenRows = 0x0f0f0f0f;
+constexpr Mask OddRows = ~EvenRows;
+constexpr Mask LeftEdge = 0x10101010;
+constexpr Mask RightEdge = 0x08080808;
+
 // Every piece of a mask moved one square in a direction; pieces that would
-// leave the board are dropped.
+// leave the board are dropped, over the edge columns by the masks and over
+// the top and bottom rows by the shift itself.
 Mask shift(Mask pieces, int d)
 {
-    const Mask byFour = pieces & geometry.byFour[d];
-    const Mask byOther = pieces & geometry.byOther[d];
-    if (isUpwards(d))
-        return byFour >> 4 | byOther >> geometry.otherDistance[d];
-    return byFour << 4 | byOther << geometry.otherDistance[d];
+    switch (d) {
+    case CGameState::UpLeft:
+        return (pieces & EvenRows) >> 4 | (pieces & OddRows & ~LeftEdge) >> 5;
+    case CGameState::UpRight:
+        return (pieces & OddRows) >> 4 | (pieces & EvenRows & ~RightEdge) >> 3;
+    case CGameState::DownLeft:
+        return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3;
+    default:
+        return (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
+    }
 }
+
+// The rows where men are crowned: White's at the top, Black's at the bottom.
+constexpr Mask FarRows = 0xf000000f;
 
 // Men move towards the far row: White up, Black down.
 int firstForward(int side)
@@ -129,9 +132,69 @@ int twoSteps(int d)
     return change[d];
 }
 
+constexpr int kingValue(int square)
+{
+    if (square == 3 || square == 28)
+        return 250;
+    const int r = square % 8;
+    if (square < 4 || square > 27 || r == 3 || r == 4)
+        return 300;
+    return 350;
+}
+
+// A man is worth more the further it has advanced; a king less on the edge,
+// least in the two corners of the long diagonal.
+constexpr int valueOf(int piece, int square)
+{
+    const int row = square / 4;
+    switch (piece) {
+    case CGameState::WhiteMan:
+        return 200 + (7 - row) * (7 - row);
+    case CGameState::BlackMan:
+        return -(200 + row * row);
+    case CGameState::WhiteKing:
+        return kingValue(square);
+    case CGameState::BlackKing:
+        return -kingValue(square);
+    default:
+        return 0;
+    }
+}
+
+// Every piece code's value on every square, looked up at each move.
+struct ValueTable
+{
+    int value[CGameState::BlackKing + 1][SquareCount] {};
+};
+
+constexpr ValueTable buildValueTable()
+{
+    ValueTable table;
+    for (int piece = 0; piece <= CGameState::BlackKing; ++piece) {
+        for (int square = 0; square < SquareCount; ++square)
+            table.value[piece][square] = valueOf(piece, square);
+    }
+    return table;
+}
+
+constexpr ValueTable Values = buildValueTable();
+
+int pieceCode(bool white, bool king)
+{
+    if (white)
+        return king ? CGameState::WhiteKing : CGameState::WhiteMan;
+    return king ? CGameState::BlackKing : CGameState::BlackMan;
+}
+
+int pieceValue(int piece, int square)
+{
+    return Values.value[piece][square];
+}
+
 } // namespace
 
 CBitboard::CBitboard(const CGameState &position)
+    : m_side(position.sideToMove)
 {
     for (int square = 0; square < SquareCount; ++square) {
         const int piece = position.squares[square];
@@ -143,9 +206,17 @@ CBitboard::CBitboard(const CGameState &position)
             m_black |= bit(square);
         if (piece == CGameState::WhiteKing || piece == CGameState::BlackKing)
             m_kings |= bit(square);
+        m_material += pieceValue(piece, square);
     }
     for (int i = 0; i < position.pendingCaptureCount; ++i)
         m_pending |= bit(position.pendingCaptures[i]);
+}
+
+int CBitboard::pieceAt(int square) const
+{
+    if (!has(m_white | m_black, square))
+        return CGameState::Empty;
+    return pieceCode(has(m_white, square), has(m_kings, square));
 }
 
 CBitboard::Mask CBitboard::own(int side) const
@@ -162,8 +233,9 @@ CBitboard::Mask CBitboard::enemies(int side) const
 
 // Kings capture first, then men; only a side that cannot capture moves
 // plainly.
-void CBitboard::generate(int side, CMoveSet &moves) const
+void CBitboard::generate(CMoveSet &moves) const
 {
+    const int side = m_side;
     moves.clear();
     const Mask pieces = own(side);
     const Mask kings = pieces & m_kings;
@@ -171,7 +243,7 @@ void CBitboard::generate(int side, CMoveSet &moves) const
     const Mask prey = enemies(side) & ~m_pending;
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingCaptureLandings(lowest(k), prey));
-    if (moves.isEmpty()) {
+    if (moves.isEmpty() && men) {
         for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
             for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
                 moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
@@ -189,24 +261,29 @@ void CBitboard::generate(int side, CMoveSet &moves) const
         moves.add(lowest(k), kingSlides(lowest(k)));
 }
 
-bool CBitboard::sideHasMove(int side) const
+// Nearly always a plain step answers; only a side without one looks for a
+// capture.
+inline bool CBitboard::sideHasMove(int side) const
 {
     const Mask pieces = own(side);
     const Mask kings = pieces & m_kings;
-    const Mask men = pieces & ~m_kings;
-    Mask steps = 0;
-    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d)
-        steps |= shift(men, d);
-    for (int d = 0; d < 4; ++d)
-        steps |= shift(kings, d);
-    if (steps & emptySquares())
-        return true;
+    // Men step forward only: White's up, Black's down.
+    const Mask up = side == CGameState::White ? pieces : kings;
+    const Mask down = side == CGameState::White ? kings : pieces;
+    const Mask steps = shift(up, CGameState::UpLeft) | shift(up, CGameState::UpRight)
+        | shift(down, CGameState::DownLeft) | shift(down, CGameState::DownRight);
+    return (steps & emptySquares()) != 0 || sideHasCapture(side);
+}
+
+bool CBitboard::sideHasCapture(int side) const
+{
+    const Mask pieces = own(side);
     const Mask prey = enemies(side) & ~m_pending;
     for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-        if (manCaptureLandings(men, prey, d))
+        if (manCaptureLandings(pieces & ~m_kings, prey, d))
             return true;
     }
-    for (Mask k = kings; k; k &= k - 1) {
+    for (Mask k = pieces & m_kings; k; k &= k - 1) {
         if (kingCaptureLandings(lowest(k), prey))
             return true;
     }
@@ -263,31 +340,52 @@ CBitboard::Mask CBitboard::kingSlides(int square) const
     return slides;
 }
 
-void CBitboard::move(int from, int to)
+// A capture that leaves the piece able to capture again keeps the turn.
+void CBitboard::play(int from, int to, bool capture)
 {
-    for (Mask *mask : { &m_white, &m_black, &m_kings }) {
-        if (has(*mask, from))
-            *mask = (*mask & ~bit(from)) | bit(to);
+    const bool white = m_side == CGameState::White;
+    const int piece = pieceCode(white, has(m_kings, from));
+    const Mask moved = bit(from) | bit(to);
+    m_material += pieceValue(piece, to) - pieceValue(piece, from);
+    (white ? m_white : m_black) ^= moved;
+    if (has(m_kings, from))
+        m_kings ^= moved;
+    if (capture) {
+        m_pending |= bit(capturedSquare(from, to));
+        if (pieceHasCapture(to))
+            return;
+        removeCaptured(!white);
     }
+    finishMove(to, white);
 }
 
-void CBitboard::remove(int square)
+// The pieces a finished capture sequence took leave the board.
+void CBitboard::removeCaptured(bool white)
 {
-    const Mask kept = ~bit(square);
-    m_white &= kept;
-    m_black &= kept;
-    m_kings &= kept;
-    m_pending &= kept;
+    for (Mask p = m_pending; p; p &= p - 1)
+        m_material -= pieceValue(pieceCode(white, has(m_kings, lowest(p))), lowest(p));
+    m_white &= ~m_pending;
+    m_black &= ~m_pending;
+    m_kings &= ~m_pending;
+    m_pending = 0;
 }
 
-void CBitboard::crown(int square)
+// A man on the far row is crowned, the turn passes, and a side without
+// pieces or without a move has lost.
+inline void CBitboard::finishMove(int to, bool white)
 {
-    m_kings |= bit(square);
-}
-
-void CBitboard::markPending(int square)
-{
-    m_pending |= bit(square);
+    if (has(FarRows & ~m_kings, to)) {
+        m_kings |= bit(to);
+        m_material
+            += pieceValue(pieceCode(white, true), to) - pieceValue(pieceCode(white, false), to);
+    }
+    m_side = white ? CGameState::Black : CGameState::White;
+    if (!m_white)
+        m_result = CGameState::BlackWins;
+    else if (!m_black)
+        m_result = CGameState::WhiteWins;
+    else if (!sideHasMove(m_side))
+        m_result = white ? CGameState::WhiteWins : CGameState::BlackWins;
 }
 
 int CBitboard::capturedSquare(int from, int to)

@@ -6,15 +6,15 @@
 #include "nodescore.h"
 #include "rules/gamestate.h"
 
-// One position of the computer's search tree: a full game position that
+// One position of a game tree as the rules see it: a full game position that
 // remembers the game result the rules declared for it, the first move played
-// below the search root on the line leading to it, and an iterator over its
-// legal moves in ascending (from, to) order.
+// below the root on the line leading to it, and an iterator over its legal
+// moves in ascending (from, to) order. The moves are those of the search's
+// own position, which plays them; the rules' record follows it.
 //
-// The legal moves and the material are worked out once, when first needed,
-// and a child starts with its parent's, which are still those of its
-// position until its move is made. So a node's position must be set up
-// before it is first asked, and is then changed only through makeMove.
+// A child starts with its parent's legal moves, which are still those of its
+// position until its move is made. So a node's position is changed only
+// through makeMove.
 class CGameNode : public CGameState
 {
 public:
@@ -33,11 +33,10 @@ public:
     // The next legal move as {from, to}, or null once there is none left.
     const int *nextMove();
     // Whether nextMove() would return a move now; the iterator stays put.
-    bool hasMove();
+    bool hasMove() const;
 
     int evaluate(CRandomGenerator &random) const;
     bool drawsRandomTerm() const;
-    CNodeScore score() const;
 
     int iterFrom() const { return iterMove[0]; }
     int iterTo() const { return iterMove[1]; }
@@ -50,20 +49,11 @@ public:
     int iterMove[2];
 
 private:
-    const CMoveSet &moves();
-    CBitboard &board();
-    void play(int from, int to, bool capture);
-    void finishMove(int to);
-    void decideGameEnd();
-    int material() const;
+    CNodeScore score() const;
+    void copyBoard();
 
-    // Worked out when first needed; see above.
     CBitboard m_board;
     CMoveSet m_moves;
-    mutable int m_material = 0;
-    bool m_boardKnown = false;
-    bool m_movesKnown = false;
-    mutable bool m_materialKnown = false;
 };
 
 #endif

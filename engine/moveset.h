@@ -9,12 +9,47 @@
 class CMoveSet
 {
 public:
-    void clear();
-    void add(int from, std::uint32_t targets);
+    CMoveSet() = default;
+    // Copies the landing squares of the from-squares in use only: the others
+    // are never set, which spares the search clearing them at every node.
+    CMoveSet(const CMoveSet &other)
+        : m_froms(other.m_froms)
+        , m_captures(other.m_captures)
+    {
+        for (std::uint32_t froms = m_froms; froms; froms &= froms - 1)
+            m_targets[__builtin_ctz(froms)] = other.m_targets[__builtin_ctz(froms)];
+    }
+    CMoveSet &operator=(const CMoveSet &) = delete;
+
+    void clear()
+    {
+        m_froms = 0;
+        m_captures = false;
+    }
+    void add(int from, std::uint32_t targets)
+    {
+        if (targets == 0)
+            return;
+        const std::uint32_t bit = std::uint32_t(1) << from;
+        if (!(m_froms & bit)) {
+            m_froms |= bit;
+            m_targets[from] = 0;
+        }
+        m_targets[from] |= targets;
+    }
     void setCaptures(bool captures) { m_captures = captures; }
 
     bool isEmpty() const { return m_froms == 0; }
+    // The squares that have steps, and the landing squares of one of them.
+    std::uint32_t froms() const { return m_froms; }
+    std::uint32_t targets(int from) const { return m_targets[from]; }
     bool isCapture() const { return m_captures; }
+    // Whether a set that is not empty holds exactly one step.
+    bool isSingle() const
+    {
+        const std::uint32_t targets = m_targets[__builtin_ctz(m_froms)];
+        return (m_froms & (m_froms - 1)) == 0 && (targets & (targets - 1)) == 0;
+    }
     // Any values, off-board squares included.
     bool contains(int from, int to) const
     {
@@ -49,7 +84,7 @@ private:
         return square >= 31 ? 0 : ~std::uint32_t(0) << (square + 1);
     }
 
-    std::uint32_t m_targets[32] {};
+    std::uint32_t m_targets[32];
     std::uint32_t m_froms = 0;
     bool m_captures = false;
 };

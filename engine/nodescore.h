@@ -1,9 +1,8 @@
 #ifndef CHECKERS_ENGINE_NODESCORE_H
 #define CHECKERS_ENGINE_NODESCORE_H
 
+#include "randomgenerator.h"
 #include "rules/gamestate.h"
-
-class CRandomGenerator;
 
 // What the search needs of a node once it has been searched: enough to score
 // it again and again, and the first move of the line that led to it.
@@ -12,23 +11,35 @@ class CNodeScore
 public:
     static constexpr int WinScore = 100000;
 
-    // When non-zero, the score itself: the search's two bound nodes.
-    int fixedScore = 0;
-    // The game result the rules declared: 3 or 4 for a win, 0 otherwise.
-    int result = 0;
-    // The static value of the pieces, positive for White.
-    int material = 0;
-    int firstFrom = 0;
-    int firstTo = 0;
+    // A non-zero fixedScore is the score itself: the search's two bound
+    // nodes. Otherwise a won game scores WinScore for the winner, and any
+    // other position its material and a random term.
+    CNodeScore(int fixedScore, int result, int material, int firstFrom = 0, int firstTo = 0)
+        : firstFrom(firstFrom)
+        , firstTo(firstTo)
+        , m_value(fixedScore                            ? fixedScore
+                      : result == CGameState::WhiteWins ? WinScore
+                      : result == CGameState::BlackWins ? -WinScore
+                                                        : material)
+        , m_drawsRandomTerm(fixedScore == 0 && result != CGameState::WhiteWins
+                            && result != CGameState::BlackWins)
+    { }
 
     // Draws a fresh random term at every call for an undecided position.
-    int evaluate(CRandomGenerator &random) const;
-    // True for an undecided real position.
-    bool drawsRandomTerm() const
+    int evaluate(CRandomGenerator &random) const
     {
-        return fixedScore == 0 && result != CGameState::WhiteWins
-            && result != CGameState::BlackWins;
+        // A random term from -3 to 3 lets near-equal moves vary.
+        return m_drawsRandomTerm ? random.next() % 7 - 3 + m_value : m_value;
     }
+    // True for an undecided real position.
+    bool drawsRandomTerm() const { return m_drawsRandomTerm; }
+
+    int firstFrom;
+    int firstTo;
+
+private:
+    int m_value;
+    bool m_drawsRandomTerm;
 };
 
 #endif

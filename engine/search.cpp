@@ -1,20 +1,14 @@
 #include "search.h"
 
+#include "bitboard.h"
 #include "diagnostic.h"
-#include "gamenode.h"
+#include "moveset.h"
 
 #include <ctime>
 
 namespace {
 
 constexpr int BoundScore = 1000000;
-
-CNodeScore boundScore(int value)
-{
-    CNodeScore score;
-    score.fixedScore = value;
-    return score;
-}
 
 } // namespace
 
@@ -23,6 +17,11 @@ CSearch::CSearch(int maxDepth, unsigned seed, SearchStats &stats)
     , m_random(seed)
     , m_stats(stats)
 { }
+
+CNodeScore CSearch::leafScore(const CBitboard &position) const
+{
+    return CNodeScore(0, position.result(), position.material(), m_firstFrom, m_firstTo);
+}
 
 int CSearch::scoreOf(const CNodeScore &score)
 {
@@ -33,54 +32,67 @@ int CSearch::scoreOf(const CNodeScore &score)
 
 // Every comparison evaluates both sides afresh, so the random term weighs on
 // the choice between near-equal moves and on the cut-offs alike.
-CNodeScore CSearch::search(CGameNode &node, int depth, const CNodeScore &alpha,
+CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScore &alpha,
                            const CNodeScore &beta, int extensions)
 {
-    if (depth == 0 || !node.hasMove())
-        return node.score();
-    const bool maximising = node.sideToMove == CGameState::White;
-    if (!maximising && node.sideToMove != CGameState::Black) {
+    if (depth == 0)
+        return leafScore(position);
+    CMoveSet moves;
+    position.generate(moves);
+    if (moves.isEmpty())
+        return leafScore(position);
+    const bool maximising = position.sideToMove() == CGameState::White;
+    if (!maximising && position.sideToMove() != CGameState::Black) {
         emitDiagnostic(QStringLiteral("FAILURE"));
-        return node.score();
+        return leafScore(position);
+    }
+    const bool root = depth == m_maxDepth;
+    const bool forced = moves.isSingle();
+    // A forced move below the root costs no depth, up to a bound.
+    int childDepth = depth - 1;
+    int childExtensions = extensions;
+    if (forced && !root && extensions < MaxForcedExtensions) {
+        childDepth = depth;
+        ++childExtensions;
     }
     CNodeScore best = maximising ? alpha : beta;
-    int count = 0;
-    while (const int *move = node.nextMove()) {
-        CGameNode child(node);
-        ++m_stats.nodes;
-        child.makeMove(move);
-        int childDepth = depth - 1;
-        int childExtensions = extensions;
-        if (++count == 1 && !node.hasMove()) {
-            if (depth == m_maxDepth)
-                return child.score();
-            if (extensions < MaxForcedExtensions) {
-                childDepth = depth;
-                ++childExtensions;
+    for (std::uint32_t froms = moves.froms(); froms; froms &= froms - 1) {
+        const int from = __builtin_ctz(froms);
+        for (std::uint32_t tos = moves.targets(from); tos; tos &= tos - 1) {
+            const int to = __builtin_ctz(tos);
+            CBitboard child = position;
+            ++m_stats.nodes;
+            child.play(from, to, moves.isCapture());
+            if (root) {
+                m_firstFrom = from;
+                m_firstTo = to;
+                // The only move is the answer: nothing to compare it with.
+                if (forced)
+                    return leafScore(child);
             }
-        }
-        if (maximising) {
-            const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
-            const int g = scoreOf(r);
-            int h = scoreOf(best);
-            const int l = scoreOf(beta);
-            if (g > h) {
-                best = r;
-                h = g;
+            if (maximising) {
+                const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
+                const int g = scoreOf(r);
+                int h = scoreOf(best);
+                const int l = scoreOf(beta);
+                if (g > h) {
+                    best = r;
+                    h = g;
+                }
+                if (h >= l)
+                    return beta;
+            } else {
+                const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
+                const int g = scoreOf(r);
+                const int h = scoreOf(alpha);
+                int l = scoreOf(best);
+                if (g < l) {
+                    best = r;
+                    l = g;
+                }
+                if (h >= l)
+                    return alpha;
             }
-            if (h >= l)
-                return beta;
-        } else {
-            const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
-            const int g = scoreOf(r);
-            const int h = scoreOf(alpha);
-            int l = scoreOf(best);
-            if (g < l) {
-                best = r;
-                l = g;
-            }
-            if (h >= l)
-                return alpha;
         }
     }
     return best;
@@ -95,10 +107,9 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
                   SearchStats *stats)
 {
     SearchStats counted;
-    CGameNode root(position, 0);
     CSearch search(depth, seed, counted);
-    const CNodeScore best
-        = search.search(root, depth, boundScore(-BoundScore), boundScore(BoundScore), 0);
+    const CNodeScore best = search.search(CBitboard(position), depth, CNodeScore(-BoundScore, 0, 0),
+                                          CNodeScore(BoundScore, 0, 0), 0);
     if (stats)
         *stats = counted;
     from = best.firstFrom;

@@ -4,7 +4,7 @@
 #include "nodescore.h"
 #include "randomgenerator.h"
 
-class CGameNode;
+class CBitboard;
 class CGameState;
 
 // What one root search did: the child nodes it created and the evaluations
@@ -26,23 +26,29 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
                   SearchStats *stats = nullptr);
 
 // Depth-limited alpha-beta search in which White maximises and Black
-// minimises. Children live on the stack for the time of their own search;
-// what is handed back up is the score of the leaf, or of one of the bounds
-// it was given, which is all the comparisons above need.
+// minimises. Each child is a copy of its parent's position with one step
+// played, on the stack for the time of its own search; what is handed back
+// up is the score of the leaf, or of one of the bounds it was given, which
+// is all the comparisons above need.
 class CSearch
 {
 public:
     CSearch(int maxDepth, unsigned seed, SearchStats &stats);
 
-    CNodeScore search(CGameNode &node, int depth, const CNodeScore &alpha, const CNodeScore &beta,
-                      int extensions);
+    CNodeScore search(const CBitboard &position, int depth, const CNodeScore &alpha,
+                      const CNodeScore &beta, int extensions);
 
 private:
+    CNodeScore leafScore(const CBitboard &position) const;
     int scoreOf(const CNodeScore &score);
 
     const int m_maxDepth;
     CRandomGenerator m_random;
     SearchStats &m_stats;
+    // The root's step on the line being searched: every node below it
+    // inherits that first move.
+    int m_firstFrom = 0;
+    int m_firstTo = 0;
 };
 
 #endif

@@ -6,17 +6,19 @@
 #include "reference/referencesearch.h"
 
 #include <malloc.h>
+#include <time.h>
 
-#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <functional>
 #include <iomanip>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr int Depth = 5;
+// The game's deepest search, and one level more.
+constexpr int Depths[] = { 5, 6 };
 constexpr unsigned Seed = 1;
 
 struct Entry
@@ -40,30 +42,38 @@ const Entry Suite[] = {
     { "capture chains 2", "bbb.bbb.w.bb....w...w...wwwww..w b" },
 };
 
-using Search = std::function<void(const CGameState &, int &, int &)>;
+using Search = std::function<void(const CGameState &, int, int &, int &)>;
 
-const Search Engine = [](const CGameState &position, int &from, int &to) {
-    findBestMove(position, Depth, Seed, from, to);
+const Search Engine = [](const CGameState &position, int depth, int &from, int &to) {
+    findBestMove(position, depth, Seed, from, to);
 };
-const Search Reference = [](const CGameState &position, int &from, int &to) {
-    CReferenceSearch::findBestMove(position, Depth, Seed, from, to);
+const Search Reference = [](const CGameState &position, int depth, int &from, int &to) {
+    CReferenceSearch::findBestMove(position, depth, Seed, from, to);
 };
+
+// The processor time this thread has used, in milliseconds: unlike the
+// wall clock, it does not run on while other programs have the processor.
+double threadMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
 
 // Milliseconds per search, repeated until a tenth of a second has passed so
 // that the fast searches are timed as well as the slow ones.
-double millisecondsPerSearch(const Search &search, const CGameState &position)
+double millisecondsPerSearch(const Search &search, const CGameState &position, int depth)
 {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    Clock::duration elapsed {};
+    const double start = threadMilliseconds();
+    double elapsed = 0;
     int runs = 0;
     do {
         int from, to;
-        search(position, from, to);
+        search(position, depth, from, to);
         ++runs;
-        elapsed = Clock::now() - start;
-    } while (elapsed < std::chrono::milliseconds(100));
-    return std::chrono::duration<double, std::milli>(elapsed).count() / runs;
+        elapsed = threadMilliseconds() - start;
+    } while (elapsed < 100);
+    return elapsed / runs;
 }
 
 // A line of /proc/self/status in KiB, or -1 where there is none.
@@ -82,7 +92,7 @@ long statusKiB(const std::string &field)
 
 // How far the resident memory rose above its level at the start of one
 // search, in KiB; -1 where the system cannot tell.
-long peakKiB(const Search &search, const CGameState &position)
+long peakKiB(const Search &search, const CGameState &position, int depth)
 {
     malloc_trim(0);
     std::ofstream reset("/proc/self/clear_refs");
@@ -92,7 +102,7 @@ long peakKiB(const Search &search, const CGameState &position)
         return -1;
     const long before = statusKiB("VmRSS");
     int from, to;
-    search(position, from, to);
+    search(position, depth, from, to);
     const long peak = statusKiB("VmHWM");
     return before < 0 || peak < 0 ? -1 : peak - before;
 }
@@ -100,6 +110,39 @@ long peakKiB(const Search &search, const CGameState &position)
 std::string memoryText(long kib)
 {
     return kib < 0 ? "unknown" : std::to_string(kib) + " KiB";
+}
+
+// What one depth's rows add up to.
+struct DepthSummary
+{
+    int depth;
+    double geometricMean;
+    double lowest;
+    // The position on which the reference took longest.
+    std::size_t slowest;
+};
+
+DepthSummary timeSuite(const std::vector<CPosition> &positions, int depth, std::ostream &out)
+{
+    DepthSummary summary { depth, 0, HUGE_VAL, 0 };
+    double logSum = 0;
+    double slowest = 0;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const double reference = millisecondsPerSearch(Reference, positions[i], depth);
+        const double engine = millisecondsPerSearch(Engine, positions[i], depth);
+        const double ratio = reference / engine;
+        out << std::left << std::setw(20) << Suite[i].name << std::right << std::setw(6) << depth
+            << std::setprecision(3) << std::setw(12) << reference << std::setw(12) << engine
+            << std::setprecision(1) << std::setw(10) << ratio << '\n';
+        logSum += std::log(ratio);
+        summary.lowest = std::min(summary.lowest, ratio);
+        if (reference > slowest) {
+            slowest = reference;
+            summary.slowest = i;
+        }
+    }
+    summary.geometricMean = std::exp(logSum / positions.size());
+    return summary;
 }
 
 } // namespace
@@ -116,43 +159,36 @@ std::vector<std::string> CBenchCommand::parameters() const
 
 std::string CBenchCommand::help() const
 {
-    return "times the computer's depth-5 search against a plain reference search";
+    return "times the computer's search at depths 5 and 6 against a plain reference search";
 }
 
 bool CBenchCommand::run(const Call &call, std::string &error) const
 {
-    call.out << "depth-" << Depth << " search, seed " << Seed << "; milliseconds per search\n"
-             << std::left << std::setw(20) << "position" << std::right << std::setw(12)
-             << "reference" << std::setw(12) << "engine" << std::setw(10) << "ratio" << '\n'
-             << std::fixed;
-    double logSum = 0;
-    double lowest = HUGE_VAL;
-    double slowest = 0;
-    const Entry *slowestEntry = nullptr;
-    CPosition slowestPosition;
+    std::ostream &out = call.out;
+    std::vector<CPosition> positions;
     for (const Entry &entry : Suite) {
-        CPosition position;
-        if (!CPositionText::parse(entry.position, position, error))
+        positions.emplace_back();
+        if (!CPositionText::parse(entry.position, positions.back(), error))
             return false;
-        const double reference = millisecondsPerSearch(Reference, position);
-        const double engine = millisecondsPerSearch(Engine, position);
-        const double ratio = reference / engine;
-        call.out << std::left << std::setw(20) << entry.name << std::right << std::setprecision(3)
-                 << std::setw(12) << reference << std::setw(12) << engine << std::setprecision(1)
-                 << std::setw(10) << ratio << '\n';
-        logSum += std::log(ratio);
-        lowest = std::min(lowest, ratio);
-        if (reference > slowest) {
-            slowest = reference;
-            slowestEntry = &entry;
-            slowestPosition = position;
-        }
     }
-    const int count = sizeof Suite / sizeof Suite[0];
-    call.out << "geometric mean of the ratios " << std::setprecision(1) << std::exp(logSum / count)
-             << ", lowest " << lowest << '\n'
-             << "peak rise in resident memory during the slowest search (" << slowestEntry->name
-             << "): reference " << memoryText(peakKiB(Reference, slowestPosition)) << ", engine "
-             << memoryText(peakKiB(Engine, slowestPosition)) << '\n';
+    out << "seed " << Seed << "; milliseconds per search\n"
+        << std::left << std::setw(20) << "position" << std::right << std::setw(6) << "depth"
+        << std::setw(12) << "reference" << std::setw(12) << "engine" << std::setw(10) << "ratio"
+        << '\n'
+        << std::fixed;
+    std::vector<DepthSummary> summaries;
+    for (int depth : Depths)
+        summaries.push_back(timeSuite(positions, depth, out));
+    for (const DepthSummary &summary : summaries) {
+        out << "depth " << summary.depth << ": geometric mean of the ratios "
+            << summary.geometricMean << ", lowest " << summary.lowest << '\n';
+    }
+    for (const DepthSummary &summary : summaries) {
+        const CPosition &position = positions[summary.slowest];
+        out << "depth " << summary.depth << ": peak rise in resident memory during the slowest "
+            << "search (" << Suite[summary.slowest].name << "): reference "
+            << memoryText(peakKiB(Reference, position, summary.depth)) << ", engine "
+            << memoryText(peakKiB(Engine, position, summary.depth)) << '\n';
+    }
     return true;
 }

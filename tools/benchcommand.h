@@ -3,9 +3,10 @@
 
 #include "command.h"
 
-// bench: times one depth-5 search of the engine and of the straightforward
-// reference on a fixed suite of positions, in the same run, and prints
-// each ratio, their geometric mean and the peak memory of the slowest search.
+// bench: times a depth-5 and a depth-6 search of the engine and of the
+// straightforward reference on a fixed suite of positions, in the same run,
+// and prints each ratio and, for each depth, their geometric mean and the
+// peak memory of the slowest search.
 class CBenchCommand : public CCommand
 {
 public:
