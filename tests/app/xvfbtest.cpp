@@ -392,13 +392,17 @@ private slots:
     }
 
     // Two computers play on, so one of them is always thinking or about to:
-    // the program ends once that search is over, and ends cleanly.
+    // the program ends once that search is over, and ends cleanly. A fresh
+    // program has the move delay on, whatever the tests before left, so the
+    // game lasts and its searches can be seen.
     void quitWhileTheComputersPlay()
     {
+        program.kill();
+        program.waitForFinished();
+        QVERIFY2(startProgram(), qPrintable(startReport()));
         const int idleThreads = threadCount();
         startGame({ whiteComputer }, "whiteskill:  5 \nblackskill:  5 \n");
-        QTest::qWait(500); // a few moves
-        QVERIFY2(threadCount() > idleThreads, "no worker thread is thinking");
+        QTRY_VERIFY2(threadCount() > idleThreads, "no worker thread is thinking");
         inMainWindow(keyArguments({ QStringLiteral("alt+g"), QStringLiteral("q") }));
         QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
