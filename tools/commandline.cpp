@@ -15,14 +15,14 @@
 
 namespace {
 
-const char *const Version = "checkers-cli " CHECKERS_VERSION;
-
 const char *const PositionHelp
     = "POS is one argument, SQUARES SIDE [PENDING [PLIES]]: SQUARES is 32 characters for\n"
       "squares 0 to 31 in rows of four from the top, '.' empty, 'w'/'W' white man/king,\n"
       "'b'/'B' black man/king; SIDE is 'w' or 'b'; PENDING lists the squares captured so far\n"
       "in a capture sequence, comma-separated, or '-'; PLIES counts the moves without a\n"
       "capture.\n"
+      "--help and --version may also come after a command's name, before any '--'; the\n"
+      "first of the two answers.\n"
       "Bad input gives one line on standard error and exit status 2.\n";
 
 CCommandLine::CommandList toolCommands()
@@ -74,7 +74,35 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
         return fail("unknown option '" + first + "'", err);
     if (!option && find(first) == nullptr)
         return fail("unknown command '" + first + "'", err);
+    switch (request(arguments)) {
+    case Request::Help:
+        out << help();
+        return 0;
+    case Request::Version:
+        out << version() << '\n';
+        return 0;
+    case Request::Run:
+        break;
+    }
     return parseAndRun(arguments, out, err, errIsTerminal);
+}
+
+CCommandLine::Request CCommandLine::request(const std::vector<std::string> &arguments)
+{
+    for (const std::string &argument : arguments) {
+        if (argument == "--")
+            break;
+        if (argument == "--help")
+            return Request::Help;
+        if (argument == "--version")
+            return Request::Version;
+    }
+    return Request::Run;
+}
+
+std::string CCommandLine::version()
+{
+    return std::string("checkers-cli ") + CHECKERS_VERSION;
 }
 
 // Each command is a subcommand that collects its arguments in order, so
@@ -84,8 +112,8 @@ int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::os
                               std::ostream &err, bool errIsTerminal) const
 {
     CLI::App app("checkers-cli");
-    app.set_help_flag("--help");
-    app.set_version_flag("--version", Version);
+    // request() has answered --help and --version already.
+    app.set_help_flag();
     app.require_subcommand(1);
     CCommand::Call call { {}, {}, out, err, errIsTerminal };
     std::map<std::string, std::string> values;
@@ -104,12 +132,6 @@ int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::os
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {
         app.parse(reversed);
-    } catch (const CLI::CallForHelp &) {
-        out << help();
-        return 0;
-    } catch (const CLI::CallForVersion &) {
-        out << Version << '\n';
-        return 0;
     } catch (const CLI::ParseError &error) {
         return fail(error.what(), err);
     }

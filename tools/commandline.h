@@ -16,6 +16,9 @@ class CCommandLine
 public:
     using CommandList = std::vector<std::unique_ptr<CCommand>>;
 
+    // What a command line asks for, apart from its command.
+    enum class Request { Run, Help, Version };
+
     static constexpr int BadInput = 2;
 
     // The tool's own commands.
@@ -26,6 +29,12 @@ public:
     // redraw a progress line on err.
     int run(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
             bool errIsTerminal = false) const;
+
+    // --help and --version answer wherever they stand before "--", after the
+    // command's name too; the first of the two wins.
+    static Request request(const std::vector<std::string> &arguments);
+    // The line --version prints, without its newline.
+    static std::string version();
 
 private:
     int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,

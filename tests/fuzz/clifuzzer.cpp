@@ -227,11 +227,17 @@ void checkCommandLine(const std::vector<std::string> &arguments)
     std::ostringstream out, err;
     const int status = commandLine.run(arguments, out, err);
     if (status == 0) {
-        // --help answers wherever it stands, before anything else is read.
-        if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+        switch (CCommandLine::request(arguments)) {
+        case CCommandLine::Request::Help:
             CInvariantCheck::require(out.str().rfind("usage: checkers-cli ", 0) == 0,
                                      "--help printed '" + out.str() + "'");
             return;
+        case CCommandLine::Request::Version:
+            CInvariantCheck::require(out.str() == CCommandLine::version() + '\n',
+                                     "--version printed '" + out.str() + "'");
+            return;
+        case CCommandLine::Request::Run:
+            break;
         }
         if (arguments[0] == "match") {
             checkMatchOutput(arguments, out.str(), err.str());

@@ -49,10 +49,22 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
     // Negative numbers are arguments, not options.
     EXPECT_EQ(run({ "perft", Initial, "-1" }).err,
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
-    const Outcome help = run({ "perft", Initial, "--help" });
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: checkers-cli moves POS | perft POS DEPTH\n", 0), 0u);
-    EXPECT_EQ(help.err, "");
+    // The first of --help and --version wins, wherever it stands.
+    const std::string Help = "usage: checkers-cli moves POS | perft POS DEPTH\n";
+    const std::string Version = CCommandLine::version() + "\n";
+    const std::pair<std::vector<std::string>, std::string> answered[] = {
+        { { "perft", Initial, "--help" }, Help },
+        { { "--help", "--version" }, Help },
+        { { "--version", "moves", "--help" }, Version },
+        { { "perft", "--version", Initial, "--help", "x" }, Version },
+        { { "moves", "--bogus", "--help" }, Help },
+    };
+    for (const auto &[arguments, answer] : answered) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.out.substr(0, answer.size()), answer);
+        EXPECT_EQ(outcome.err, "");
+    }
     for (const auto &[arguments, err] : refused) {
         const Outcome outcome = run(arguments);
         EXPECT_EQ(outcome.status, CCommandLine::BadInput);
