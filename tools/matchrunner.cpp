@@ -43,6 +43,10 @@ CMatchGame CMatchRunner::play(int number) const
 void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
                        const ProgressHandler &onProgress) const
 {
+    if (jobs == 1) {
+        runHere(games, onGame, onProgress);
+        return;
+    }
     Shared shared;
     shared.games.resize(games);
     const auto work = [this, &shared, games] {
@@ -91,4 +95,15 @@ void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
     lock.unlock();
     for (std::thread &worker : workers)
         worker.join();
+}
+
+// Nothing to hand over between threads, so one input always takes the same
+// path through the code.
+void CMatchRunner::runHere(int games, const GameHandler &onGame,
+                           const ProgressHandler &onProgress) const
+{
+    for (int number = 1; number <= games; ++number) {
+        onGame(play(number));
+        onProgress(number);
+    }
 }

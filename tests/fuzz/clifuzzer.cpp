@@ -129,18 +129,21 @@ bool isShallow(const std::string &skill)
 }
 
 // A match costs its games times their depth. Its arguments are what is
-// left without the options, --jobs taking the word after it.
+// left without the options, --jobs taking the word after it. Only a match
+// of one job takes the same path on every run: with workers the path
+// depends on which game ends first, and a fixed-seed run would not repeat.
 bool isCostlyMatch(const std::vector<std::string> &arguments)
 {
     std::vector<std::string> words;
+    int jobs = 0;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--jobs")
-            ++i;
+            CNumberText::parse(++i < arguments.size() ? arguments[i] : "", jobs);
         else if (arguments[i].rfind("--", 0) != 0)
             words.push_back(arguments[i]);
     }
     int games;
-    return words.size() != 4 || !isShallow(words[0]) || !isShallow(words[1])
+    return jobs != 1 || words.size() != 4 || !isShallow(words[0]) || !isShallow(words[1])
         || !CNumberText::parse(words[2], games) || games > MaxFuzzedGames;
 }
 

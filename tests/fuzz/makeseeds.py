@@ -3,7 +3,6 @@
 corpus/rules. The seeds are committed; run this only to change them."""
 
 import os
-import shutil
 import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -66,6 +65,9 @@ CLI_SEEDS = {
     "match-options": "match\n--jobs\n2\n1\npoor\n1\n3\n--pdn",
     "help": "--help",
     "version": "--version",
+    # The first of --help and --version answers, after a command too.
+    "version-before-help": "--version\n[SetUp \"0\"]\n1match\n--help\n" + INITIAL_POS,
+    "moves-version": "moves\n" + INITIAL_POS + "\n--version\n--help",
     "unknown-command": "fly\n" + INITIAL_POS,
     "missing-argument": "perft\n" + INITIAL_POS,
     "control-bytes": "moves\n\x1b[31m" + INITIAL[1:] + " w",
@@ -137,9 +139,13 @@ RULES_SEEDS = {
 
 
 def write(directory, seeds):
+    """Replaces the seeds, keeping the inputs that open-ended fuzzing found
+    (scripts/fuzz-open.sh names them found-*)."""
     path = os.path.join(HERE, "corpus", directory)
-    shutil.rmtree(path, ignore_errors=True)
-    os.makedirs(path)
+    os.makedirs(path, exist_ok=True)
+    for name in os.listdir(path):
+        if not name.startswith("found-"):
+            os.remove(os.path.join(path, name))
     for name, data in seeds.items():
         with open(os.path.join(path, name), "wb") as seed:
             seed.write(data if isinstance(data, bytes) else data.encode("latin-1"))
