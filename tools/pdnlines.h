@@ -14,9 +14,11 @@
 // on where it was.
 //
 // Variations nest to any depth without recursion. Each open one keeps
-// only the move it replaced, and its start position only when that differs
-// from the start of the line around it, both packed, so that a level costs
-// a few bytes more than its text.
+// only the move it replaced, packed in a few bytes, and its start position
+// only when that differs from the start of the line around it. Each start
+// kept is then one move further along a single line of play, which the draw
+// rule and the pieces to capture end within about a thousand moves, so the
+// starts stay few however deep the nesting.
 class CPdnLines
 {
 public:
