@@ -96,12 +96,12 @@ bool CPdnGameType::check(const std::string &value, std::string &reason)
             + ThisGame;
         return false;
     }
-    return checkLongForm(value, reason);
+    return checkLongForm(fields, value, reason);
 }
 
-bool CPdnGameType::checkLongForm(const std::string &value, std::string &reason)
+bool CPdnGameType::checkLongForm(const std::vector<std::string> &fields, const std::string &value,
+                                 std::string &reason)
 {
-    const std::vector<std::string> fields = CPositionText::split(value, ',');
     for (std::size_t i = 1; i < fields.size(); ++i) {
         const Field &field = Fields[i - 1];
         const bool same = i == NotationField ? fields[i] == "N2" || fields[i] == "A0"

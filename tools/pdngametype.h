@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_PDNGAMETYPE_H
 
 #include <string>
+#include <vector>
 
 // The GameType tag: "TYPE[,COLOUR,WIDTH,HEIGHT,NOTATION[,INVERT]]". No
 // type number names this game, so an assigned number is another game, and
@@ -19,7 +20,8 @@ public:
     static bool check(const std::string &value, std::string &reason);
 
 private:
-    static bool checkLongForm(const std::string &value, std::string &reason);
+    static bool checkLongForm(const std::vector<std::string> &fields, const std::string &value,
+                              std::string &reason);
 };
 
 #endif

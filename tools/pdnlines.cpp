@@ -5,7 +5,7 @@ namespace {
 // The piece codes 1, 3, 4, 6 and 8 fit a nibble.
 constexpr int NibbleBits = 4;
 constexpr std::uint8_t NibbleMask = 0xf;
-constexpr std::int8_t EndOfPath = -1;
+constexpr std::uint8_t EndOfPath = 0xff;
 
 } // namespace
 
@@ -59,9 +59,9 @@ CPdnLines::Packed CPdnLines::pack(const CGameState &position)
         packed.squares[square / 2] |= static_cast<std::uint8_t>(position.squares[square] << shift);
     }
     for (int i = 0; i < position.pendingCaptureCount; ++i)
-        packed.pending[i] = static_cast<std::int8_t>(position.pendingCaptures[i]);
-    packed.pendingCount = static_cast<std::int8_t>(position.pendingCaptureCount);
-    packed.sideToMove = static_cast<std::int8_t>(position.sideToMove);
+        packed.pending[i] = static_cast<std::uint8_t>(position.pendingCaptures[i]);
+    packed.pendingCount = static_cast<std::uint8_t>(position.pendingCaptureCount);
+    packed.sideToMove = static_cast<std::uint8_t>(position.sideToMove);
     packed.pliesWithoutCapture = position.pliesWithoutCapture;
     return packed;
 }
@@ -70,15 +70,13 @@ CPosition CPdnLines::unpack(const Packed &packed)
 {
     CPosition position;
     position.whiteCount = position.blackCount = 0;
+    position.whiteKings = position.blackKings = 0;
     for (int square = 0; square < CGameState::SquareCount; ++square) {
         const int shift = (square % 2) * NibbleBits;
         const int piece = (packed.squares[square / 2] >> shift) & NibbleMask;
         position.squares[square] = piece;
         position.whiteCount += CGameState::isWhite(piece);
         position.blackCount += CGameState::isBlack(piece);
-    }
-    position.whiteKings = position.blackKings = 0;
-    for (const int piece : position.squares) {
         position.whiteKings += piece == CGameState::WhiteKing;
         position.blackKings += piece == CGameState::BlackKing;
     }
@@ -95,7 +93,7 @@ CPdnLines::PackedPath CPdnLines::packPath(const CPdnMove::Path &path)
     PackedPath packed;
     packed.fill(EndOfPath);
     for (std::size_t i = 0; i < path.size() && i < packed.size(); ++i)
-        packed[i] = static_cast<std::int8_t>(path[i]);
+        packed[i] = static_cast<std::uint8_t>(path[i]);
     return packed;
 }
 

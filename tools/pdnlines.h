@@ -40,13 +40,13 @@ private:
     struct Packed
     {
         std::array<std::uint8_t, CGameState::SquareCount / 2> squares;
-        std::array<std::int8_t, CGameState::MaxPending> pending;
-        std::int8_t pendingCount;
-        std::int8_t sideToMove;
+        std::array<std::uint8_t, CGameState::MaxPending> pending;
+        std::uint8_t pendingCount;
+        std::uint8_t sideToMove;
         std::int32_t pliesWithoutCapture;
     };
     // The longest move lands after each of twelve captures.
-    using PackedPath = std::array<std::int8_t, CGameState::MaxPending + 2>;
+    using PackedPath = std::array<std::uint8_t, CGameState::MaxPending + 2>;
     struct Level
     {
         PackedPath replaced;
