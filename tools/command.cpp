@@ -4,6 +4,8 @@
 #include "position.h"
 #include "positiontext.h"
 
+#include <cstdio>
+
 std::string CCommand::usage() const
 {
     std::string text = name();
@@ -46,4 +48,29 @@ bool CCommand::readSeed(const std::string &text, std::uint32_t &seed, std::strin
         return true;
     error = "SEED must be a whole number from 0 to 4294967295, not '" + text + "'";
     return false;
+}
+
+std::string CCommand::errorLine(const std::string &message)
+{
+    return "checkers-cli: " + printable(message) + '\n';
+}
+
+// Messages quote the arguments they refuse, which may hold any byte: a
+// newline would break the one-line answer, an escape sequence would reach
+// the terminal.
+std::string CCommand::printable(const std::string &text)
+{
+    std::string shown;
+    for (const char c : text) {
+        if (c == '\\') {
+            shown += "\\\\";
+        } else if (c >= ' ' && c <= '~') {
+            shown += c;
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
+            shown += escape;
+        }
+    }
+    return shown;
 }

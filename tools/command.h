@@ -52,6 +52,8 @@ public:
 
     // The name, the parameter names and the options in brackets.
     std::string usage() const;
+    // A refusal as the tool writes it on standard error: one line.
+    static std::string errorLine(const std::string &message);
 
 protected:
     static bool readPosition(const std::string &text, CPosition &position, std::string &error);
@@ -60,6 +62,10 @@ protected:
                            int &value, std::string &error);
     // Reads a random seed: any unsigned 32-bit number.
     static bool readSeed(const std::string &text, std::uint32_t &seed, std::string &error);
+
+private:
+    // Bytes outside printable ASCII, and the backslash, as \xhh and \\.
+    static std::string printable(const std::string &text);
 };
 
 #endif

@@ -10,7 +10,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <iostream>
 
 namespace {
@@ -190,26 +189,6 @@ std::string CCommandLine::help() const
 
 int CCommandLine::fail(const std::string &message, std::ostream &err)
 {
-    err << "checkers-cli: " << printable(message) << '\n';
+    err << CCommand::errorLine(message);
     return BadInput;
-}
-
-// Messages quote the arguments they refuse, which may hold any byte: a
-// newline would break the one-line answer, an escape sequence would reach
-// the terminal.
-std::string CCommandLine::printable(const std::string &text)
-{
-    std::string shown;
-    for (const char c : text) {
-        if (c == '\\') {
-            shown += "\\\\";
-        } else if (c >= ' ' && c <= '~') {
-            shown += c;
-        } else {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
-            shown += escape;
-        }
-    }
-    return shown;
 }

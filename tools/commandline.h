@@ -44,8 +44,6 @@ private:
     std::string usageLine() const;
     std::string help() const;
     static int fail(const std::string &message, std::ostream &err);
-    // Bytes outside printable ASCII, and the backslash, as \xhh and \\.
-    static std::string printable(const std::string &text);
 
     CommandList m_commands;
 };

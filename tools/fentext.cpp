@@ -20,23 +20,65 @@ bool onCrowningRow(int square, int piece)
 
 } // namespace
 
-bool CFenText::parse(const std::string &text, CPosition &position, std::string &error)
+bool CFenText::parse(const std::string &text, CPosition &position, int &firstMove,
+                     std::string &error)
 {
-    const std::vector<std::string> fields = CPositionText::split(text, ':');
-    if (fields.size() != 3) {
-        error = "a FEN is the side to move and two colours' squares, e.g. W:W21,K32:B1-12";
+    const bool stop = !text.empty() && text.back() == '.';
+    const std::vector<std::string> fields
+        = CPositionText::split(text.substr(0, text.size() - stop), ':');
+    if (fields.size() < 3 || fields.size() > 5) {
+        error = "a FEN is the side to move and two colours' squares, e.g. W:W21,K32:B1-12, then "
+                "H and F if given";
         return false;
     }
     CPosition parsed;
     for (int &square : parsed.squares)
         square = CGameState::Empty;
     parsed.whiteCount = parsed.blackCount = 0;
+    int first = 1;
     if (!parseSide(fields[0], parsed, error) || !checkColours(fields[1], fields[2], error)
-        || !parseColour(fields[1], parsed, error) || !parseColour(fields[2], parsed, error)
-        || !checkPlayable(parsed, error))
+        || !parseColour(fields[1], parsed, error) || !parseColour(fields[2], parsed, error))
+        return false;
+    for (std::size_t i = 3; i < fields.size(); ++i) {
+        if (!parseCount(fields[i], parsed, first, error))
+            return false;
+    }
+    if (fields.size() == 5 && fields[3][0] == fields[4][0]) {
+        error = std::string("field ") + fields[3][0] + " is given twice";
+        return false;
+    }
+    if (!checkPlayable(parsed, error))
         return false;
     position = parsed;
+    firstMove = first;
     return true;
+}
+
+bool CFenText::parseMoveNumber(const std::string &text, int &number)
+{
+    int parsed = 0;
+    if (!CNumberText::parse(text, parsed) || parsed < 1 || parsed > MaxMoveNumber)
+        return false;
+    number = parsed;
+    return true;
+}
+
+// H, the moves since the last capture, or F, the number of the first move.
+bool CFenText::parseCount(const std::string &field, CPosition &position, int &firstMove,
+                          std::string &error)
+{
+    const std::string number = field.empty() ? "" : field.substr(1);
+    int plies = 0;
+    if (field.rfind('H', 0) == 0 && CNumberText::parse(number, plies) && plies >= 0
+        && plies <= CGameState::DrawPlies) {
+        position.pliesWithoutCapture = plies;
+        return true;
+    }
+    if (field.rfind('F', 0) == 0 && parseMoveNumber(number, firstMove))
+        return true;
+    error = "'" + field + "' is neither H and the moves without a capture, 0 to "
+        + std::to_string(CGameState::DrawPlies) + ", nor F and the first move's number";
+    return false;
 }
 
 bool CFenText::parseSide(const std::string &field, CPosition &position, std::string &error)

@@ -1,33 +1,15 @@
 #include "pdnreader.h"
 
-#include "capturepaths.h"
 #include "fentext.h"
-#include "numbertext.h"
+#include "pdngametype.h"
 #include "pdnwriter.h"
-#include "positiontext.h"
-
-#include <algorithm>
 
 namespace {
 
-// A game set up from a FEN may start at any move number. The draw rule
-// ends every game within about a thousand moves, so the count stays far
-// from overflow.
-constexpr int MaxMoveNumber = 1000000;
 // Longer offending text, and reasons that quote more of it, are cut, so
 // that the message stays a readable line.
 constexpr std::string::size_type MaxQuote = 40;
-constexpr std::string::size_type MaxReason = 120;
-
-bool isResultToken(const std::string &text)
-{
-    return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*";
-}
-
-std::string squareName(int square)
-{
-    return std::to_string(square + 1);
-}
+constexpr std::string::size_type MaxReason = 160;
 
 std::string shortened(const std::string &text, std::string::size_type length)
 {
@@ -39,14 +21,17 @@ std::string quote(const std::string &text)
     return text.empty() ? "at the end of the input" : "'" + shortened(text, MaxQuote) + "'";
 }
 
-// No game type number names these rules, so only the long form can:
-// "NUMBER,W,8,8,N...": White moves first on an 8x8 board with numbered
-// squares.
-bool isThisGameType(const std::string &value)
+// The international results as the other games write them; 0-0, a double
+// forfeit, has no other form.
+std::string standardResult(const std::string &result)
 {
-    const std::vector<std::string> fields = CPositionText::split(value, ',');
-    return fields.size() >= 5 && fields[1] == "W" && fields[2] == "8" && fields[3] == "8"
-        && fields[4].rfind('N', 0) == 0;
+    if (result == "2-0")
+        return "1-0";
+    if (result == "0-2")
+        return "0-1";
+    if (result == "1-1")
+        return "1/2-1/2";
+    return result;
 }
 
 } // namespace
@@ -57,27 +42,56 @@ CPdnReader::CPdnReader(std::istream &in)
 
 CPdnReader::Outcome CPdnReader::readGame()
 {
+    if (m_skipRest)
+        skipBadGame();
     startGame();
-    Token token = m_tokens.next();
+    Token token = nextToken();
     if (token.kind == Token::End)
         return NoMoreGames;
-    for (;; token = m_tokens.next()) {
-        if (token.kind == Token::Word && isResultToken(token.text))
-            return startMoves() && finish(token.text) ? GameRead : BadInput;
-        if (!readToken(token))
+    for (;; token = nextToken()) {
+        if (token.kind == Token::Result)
+            return startMoves() && finish(token) ? GameRead : BadInput;
+        if (!readToken(token)) {
+            m_skipRest = token.kind != Token::End && !m_readAhead;
             return BadInput;
+        }
     }
+}
+
+CPdnReader::Token CPdnReader::nextToken()
+{
+    if (!m_readAhead)
+        return m_tokens.next();
+    Token token = std::move(*m_readAhead);
+    m_readAhead.reset();
+    return token;
 }
 
 void CPdnReader::startGame()
 {
     ++m_gameNumber;
     m_moveNumber = 1;
-    m_numbered = false;
+    m_mainLineMoves = 0;
     m_inMoveText = false;
     m_tags.clear();
-    m_position = CPosition();
+    m_repeatedTag.reset();
+    m_lines = CPdnLines();
     m_result.clear();
+}
+
+// A bad game ends at its result, or where the next game's tags begin.
+void CPdnReader::skipBadGame()
+{
+    m_skipRest = false;
+    for (Token token = nextToken();; token = nextToken()) {
+        if (token.kind == Token::Result || token.kind == Token::End)
+            return;
+        if (token.kind == Token::Tag && m_inMoveText) {
+            m_readAhead = std::move(token);
+            return;
+        }
+        m_inMoveText = m_inMoveText || token.kind != Token::Tag;
+    }
 }
 
 bool CPdnReader::readToken(const Token &token)
@@ -85,42 +99,39 @@ bool CPdnReader::readToken(const Token &token)
     switch (token.kind) {
     case Token::Tag:
         return readTag(token);
-    case Token::Word:
-        return startMoves() && readWord(token.text);
     case Token::Bad:
         return fail(token.text, token.reason);
-    default:
+    case Token::End:
         return fail("", "the game has no result token");
+    default:
+        break;
+    }
+    if (!startMoves())
+        return false;
+    switch (token.kind) {
+    case Token::MoveNumber:
+        readMoveNumber(token);
+        return true;
+    case Token::Move:
+        return readMove(token);
+    case Token::Open:
+        return m_lines.open()
+            || fail(token.text, "a variation replaces a move, and none comes before it");
+    case Token::Close:
+        return m_lines.close() || fail(token.text, "no variation is open");
+    default:
+        return true;
     }
 }
 
 bool CPdnReader::readTag(const Token &token)
 {
-    if (m_inMoveText)
+    if (m_inMoveText) {
+        m_readAhead = token;
         return fail(token.text, "a tag after the move text: the game has no result token");
-    if (m_tags.count(token.name) != 0)
-        return fail(token.text, "the tag " + token.name + " is given twice");
-    if (!checkTagValue(token))
-        return false;
-    m_tags.emplace(token.name, token);
-    return true;
-}
-
-// Tags other than these are kept for nothing but their uniqueness.
-bool CPdnReader::checkTagValue(const Token &token)
-{
-    const std::string &value = token.value;
-    if (token.name == "Result" && !isResultToken(value))
-        return fail(token.text, "a result is 1-0, 0-1, 1/2-1/2 or *");
-    if (token.name == "SetUp" && value != "0" && value != "1")
-        return fail(token.text, "SetUp is \"0\" or \"1\"");
-    if (token.name == "GameType" && !isThisGameType(value))
-        return fail(token.text,
-                    "another game: this one has White moving first on an 8x8 board "
-                    "with numbered squares");
-    std::string error;
-    if (token.name == "FEN" && !CFenText::parse(value, m_position, error))
-        return fail(token.text, "impossible FEN: " + error);
+    }
+    if (!m_tags.emplace(token.name, token).second && !m_repeatedTag)
+        m_repeatedTag = token;
     return true;
 }
 
@@ -129,155 +140,101 @@ bool CPdnReader::startMoves()
     if (m_inMoveText)
         return true;
     m_inMoveText = true;
+    return checkTags();
+}
+
+// The game's type first: a game of other rules is refused for that, not
+// for what follows from them.
+bool CPdnReader::checkTags()
+{
+    std::string reason;
+    const Token *gameType = tag("GameType");
+    if (gameType != nullptr && !CPdnGameType::check(gameType->value, reason))
+        return fail(gameType->text, reason);
+    if (m_repeatedTag)
+        return fail(m_repeatedTag->text, "the tag " + m_repeatedTag->name + " is given twice");
+    const Token *result = tag("Result");
+    if (result != nullptr && !CPdnTokenizer::isResult(result->value))
+        return fail(result->text, "a result is 1-0, 0-1, 1/2-1/2, 2-0, 1-1, 0-2, 0-0 or *");
     const Token *setUp = tag("SetUp");
     const Token *fen = tag("FEN");
+    if (setUp != nullptr && setUp->value != "0" && setUp->value != "1")
+        return fail(setUp->text, "SetUp is \"0\" or \"1\"");
     if (setUp != nullptr && setUp->value == "1" && fen == nullptr)
         return fail(setUp->text, "SetUp \"1\" needs a FEN tag");
     if (setUp != nullptr && setUp->value == "0" && fen != nullptr)
         return fail(fen->text, "a FEN tag needs SetUp \"1\"");
+    return fen == nullptr || checkFen();
+}
+
+bool CPdnReader::checkFen()
+{
+    const Token &fen = *tag("FEN");
+    CPosition start;
+    std::string error;
+    if (!CFenText::parse(fen.value, start, m_moveNumber, error))
+        return fail(fen.text, "impossible FEN: " + error);
+    m_lines = CPdnLines(start);
     return true;
 }
 
-// A move number, a move, or the two run together as in "1.22-18".
-bool CPdnReader::readWord(const std::string &word)
+// Only a label: "1." may stand before Black's move, and numbers may skip.
+void CPdnReader::readMoveNumber(const Token &token)
 {
-    if (m_position.isGameOver())
-        return fail(
-            word, "the rules ended the game with " + CPdnWriter::resultToken(m_position.result()));
-    const std::string::size_type digits = word.find_first_not_of("0123456789");
-    if (digits == 0 || digits == std::string::npos || word[digits] != '.')
-        return readMove(word);
-    const std::string::size_type end = std::min(word.find_first_not_of('.', digits), word.size());
-    if (!readMoveNumber(word.substr(0, end), digits))
-        return false;
-    return end == word.size() || readMove(word.substr(end));
-}
-
-// "N." before White's move, "N..." before Black's. A game set up from a
-// FEN takes its first number as given; every other number must be the
-// count of the moves so far.
-bool CPdnReader::readMoveNumber(const std::string &text, std::string::size_type digits)
-{
-    const std::string dots = text.substr(digits);
-    if (dots != "." && dots != "...")
-        return fail(text, "a move number ends in '.' or '...'");
-    const bool white = m_position.sideToMove == CGameState::White;
-    if ((dots == ".") != white)
-        return fail(text,
-                    white ? "White is to move: its moves are numbered 'N.'"
-                          : "Black is to move: its moves are numbered 'N...'");
     int number = 0;
-    const bool valid = CNumberText::parse(text.substr(0, digits), number) && number >= 1
-        && number <= MaxMoveNumber;
-    const bool given = !m_numbered && tag("FEN") != nullptr;
-    if (!valid || (!given && number != m_moveNumber))
-        return fail(text, "this is move " + std::to_string(m_moveNumber));
-    m_moveNumber = number;
-    m_numbered = true;
-    return true;
+    if (CFenText::parseMoveNumber(token.value, number))
+        m_moveNumber = number;
 }
 
-bool CPdnReader::readMove(const std::string &text)
+bool CPdnReader::readMove(const Token &token)
 {
-    std::vector<int> squares;
-    char separator = 0;
-    if (!readSquares(text, squares, separator))
-        return false;
-    const int side = m_position.sideToMove;
-    const bool played = separator == 'x' && squares.size() == 2
-        ? playCapture(text, squares[0], squares[1])
-        : playSteps(text, squares, separator == 'x');
-    if (!played)
-        return false;
-    if (side == CGameState::Black && m_position.sideToMove == CGameState::White)
+    const CPosition &current = m_lines.current();
+    if (current.isGameOver())
+        return fail(token.text,
+                    "the rules ended the game with " + CPdnWriter::resultToken(current.result()));
+    CPdnMove move;
+    std::string reason;
+    if (!CPdnMove::parse(token.value, move, reason))
+        return fail(token.text, reason);
+    CPosition after = current;
+    CPdnMove::Path path;
+    if (!move.play(after, path, reason))
+        return fail(token.text, reason + blackFirstHint(move));
+    if (current.sideToMove == CGameState::Black && after.sideToMove == CGameState::White)
         ++m_moveNumber;
+    m_mainLineMoves += m_lines.depth() == 0;
+    m_lines.played(after, path);
     return true;
 }
 
-// Squares joined by '-' (a plain move, two squares) or by 'x' (a capture).
-bool CPdnReader::readSquares(const std::string &text, std::vector<int> &squares, char &separator)
+// Games of rules where Black moves first are often written without a
+// GameType; their first move is then Black's.
+std::string CPdnReader::blackFirstHint(const CPdnMove &move) const
 {
-    const std::string::size_type mark = text.find_first_of("-x");
-    if (mark == std::string::npos || text.find_first_not_of("0123456789-x") != std::string::npos)
-        return fail(text, "neither a move, a move number nor a result");
-    separator = text[mark];
-    if (text.find(separator == '-' ? 'x' : '-') != std::string::npos)
-        return fail(text, "a move joins its squares with '-' or with 'x', not both");
-    const std::vector<std::string> fields = CPositionText::split(text, separator);
-    if (separator == '-' && fields.size() > 2)
-        return fail(text, "a plain move has two squares");
-    for (const std::string &field : fields) {
-        int number = 0;
-        if (field.empty())
-            return fail(text, "neither a move, a move number nor a result");
-        if (!CNumberText::parse(field, number) || number < 1 || number > CGameState::SquareCount)
-            return fail(text, "square " + field + " is off the board (1 to 32)");
-        squares.push_back(number - 1);
-    }
-    return true;
+    if (m_mainLineMoves > 0 || m_lines.depth() > 0 || tag("GameType") != nullptr
+        || tag("FEN") != nullptr)
+        return "";
+    CPosition blackFirst;
+    blackFirst.sideToMove = CGameState::Black;
+    CPdnMove::Path path;
+    std::string reason;
+    return move.play(blackFirst, path, reason) ? "; White moves first in this game" : "";
 }
 
-// Each step goes from the square the last one reached; a capture names
-// every square it lands on.
-bool CPdnReader::playSteps(const std::string &text, const std::vector<int> &squares, bool capture)
+bool CPdnReader::finish(const Token &token)
 {
-    const int side = m_position.sideToMove;
-    for (std::size_t i = 1; i < squares.size(); ++i) {
-        if (m_position.sideToMove != side)
-            return fail(text, "the capture ends on " + squareName(squares[i - 1]));
-        if (!playStep(text, squares[i - 1], squares[i], capture))
-            return false;
-    }
-    return true;
-}
-
-bool CPdnReader::playStep(const std::string &text, int from, int to, bool capture)
-{
-    const std::string step = squareName(from) + (capture ? 'x' : '-') + squareName(to);
-    int captured = -1;
-    if (!m_position.isLegalMove(from, to, captured))
-        return fail(text, "the rules do not allow " + step);
-    if (capture && captured == -1)
-        return fail(text, step + " takes no piece");
-    if (!capture && captured != -1)
-        return fail(text,
-                    step + " takes a piece: write " + squareName(from) + 'x' + squareName(to));
-    m_position.makeMove(from, to);
-    return true;
-}
-
-// FROMxTO is one capture step or, when it is none, short for the one
-// capture sequence that joins the two squares.
-bool CPdnReader::playCapture(const std::string &text, int from, int to)
-{
-    int captured = -1;
-    if (m_position.isLegalMove(from, to, captured) && captured != -1)
-        return m_position.makeMove(from, to);
-    const std::vector<CCapturePaths::Path> paths = CCapturePaths::find(m_position, from, to, 2);
-    const std::string squares = squareName(from) + " and " + squareName(to);
-    if (paths.empty())
-        return fail(text, "no capture sequence joins " + squares);
-    if (paths.size() > 1)
-        return fail(text, "more than one capture sequence joins " + squares);
-    int square = from;
-    for (int landing : paths[0]) {
-        m_position.makeMove(square, landing);
-        square = landing;
-    }
-    return true;
-}
-
-bool CPdnReader::finish(const std::string &token)
-{
-    const Token *result = tag("Result");
-    if (result != nullptr && result->value != token)
-        return fail(token, "the Result tag says " + result->value);
-    if (m_position.isGameOver() && token != CPdnWriter::resultToken(m_position.result()))
-        return fail(
-            token, "the rules ended the game with " + CPdnWriter::resultToken(m_position.result()));
-    if (!m_position.isGameOver() && token != "*")
-        return fail(token, "the rules have not ended the game, so its result is *");
-    m_result = token;
+    if (m_lines.depth() > 0)
+        return fail(token.text, "the game ends inside a variation");
+    const std::string result = standardResult(token.value);
+    const Token *tagged = tag("Result");
+    if (tagged != nullptr && standardResult(tagged->value) != result)
+        return fail(token.text, "the Result tag says " + tagged->value);
+    const CPosition &position = m_lines.current();
+    const std::string rules
+        = position.isGameOver() ? CPdnWriter::resultToken(position.result()) : result;
+    if (result != rules)
+        return fail(token.text, "the rules ended the game with " + rules);
+    m_result = result;
     return true;
 }
 

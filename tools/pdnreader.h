@@ -1,19 +1,21 @@
 #ifndef CHECKERS_TOOLS_PDNREADER_H
 #define CHECKERS_TOOLS_PDNREADER_H
 
+#include "pdnlines.h"
 #include "pdntokenizer.h"
 #include "position.h"
 
 #include <istream>
 #include <map>
+#include <optional>
 #include <string>
-#include <vector>
 
-// Reads the games of a PDN text one after another and plays every move
-// through the rules. A game is its tags, in any order, then its move text,
-// ended by its result token; blank lines play no part. Squares are 1 to 32,
-// the rules' 0 to 31 plus one. A game must end where the rules end it, with
-// their result, or carry "*" while they have not ended it.
+// Gives the tokens of a PDN text their meaning, game by game: reads every
+// tag before judging any, then plays each move of the main line and of its
+// variations through the rules. Move numbers are labels, NAGs and move
+// strengths are read and left. A result must agree with the rules where they
+// ended the game; where they did not, it is the players' and stands. After a
+// bad game the next call reads on from the game after it.
 class CPdnReader
 {
 public:
@@ -22,8 +24,9 @@ public:
     explicit CPdnReader(std::istream &in);
 
     Outcome readGame();
-    // The last game read: where it ended and its result token.
-    const CPosition &position() const { return m_position; }
+    // The last game read: where its main line ended and its result token,
+    // 2-0, 1-1 and 0-2 written the standard way.
+    const CPosition &position() const { return m_lines.current(); }
     const std::string &result() const { return m_result; }
     // After BadInput: the game and move numbers, the offending text and
     // what is wrong with it, in one line.
@@ -32,30 +35,36 @@ public:
 private:
     using Token = CPdnTokenizer::Token;
 
+    Token nextToken();
     void startGame();
+    void skipBadGame();
     bool readToken(const Token &token);
     bool readTag(const Token &token);
-    bool checkTagValue(const Token &token);
     bool startMoves();
-    bool readWord(const std::string &word);
-    bool readMoveNumber(const std::string &text, std::string::size_type digits);
-    bool readMove(const std::string &text);
-    bool readSquares(const std::string &text, std::vector<int> &squares, char &separator);
-    bool playSteps(const std::string &text, const std::vector<int> &squares, bool capture);
-    bool playStep(const std::string &text, int from, int to, bool capture);
-    bool playCapture(const std::string &text, int from, int to);
-    bool finish(const std::string &token);
+    bool checkTags();
+    bool checkFen();
+    void readMoveNumber(const Token &token);
+    bool readMove(const Token &token);
+    std::string blackFirstHint(const CPdnMove &move) const;
+    bool finish(const Token &token);
     bool fail(const std::string &text, const std::string &reason);
     const Token *tag(const std::string &name) const;
 
     CPdnTokenizer m_tokens;
+    // A tag that ended a game without a result, read again as the next
+    // game's first.
+    std::optional<Token> m_readAhead;
+    bool m_skipRest = false;
     int m_gameNumber = 0;
-    // The number of the move being read, White's and Black's moves sharing one.
+    // The number of the move being read, White's and Black's moves sharing
+    // one; a move number's label sets it.
     int m_moveNumber = 1;
-    bool m_numbered = false;
+    int m_mainLineMoves = 0;
     bool m_inMoveText = false;
     std::map<std::string, Token> m_tags;
-    CPosition m_position;
+    // The first tag given twice, judged after GameType.
+    std::optional<Token> m_repeatedTag;
+    CPdnLines m_lines;
     std::string m_result;
     std::string m_error;
 };

@@ -3,10 +3,39 @@
 namespace {
 
 constexpr int EndOfInput = std::char_traits<char>::eof();
+// The UTF-8 byte-order mark, EF BB BF, that some editors put first.
+constexpr int ByteOrderMark[] = { 0xef, 0xbb, 0xbf };
 
 bool isNameCharacter(int c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool isDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isStrength(int c)
+{
+    return c == '!' || c == '?';
+}
+
+bool isBlank(int c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// A move may go on after a blank that follows its separator, as in "2- 6".
+bool endsInSeparator(const std::string &word)
+{
+    return !word.empty() && (word.back() == '-' || word.back() == 'x' || word.back() == ':');
+}
+
+void keep(std::string &text, int c, std::size_t limit)
+{
+    if (text.size() <= limit)
+        text += static_cast<char>(c);
 }
 
 } // namespace
@@ -20,10 +49,22 @@ CPdnTokenizer::Token CPdnTokenizer::next()
     Token token;
     if (!skipSeparators(token))
         return token;
-    const int c = m_in.peek();
-    if (c == EndOfInput)
+    switch (m_in.peek()) {
+    case EndOfInput:
         return token;
-    return c == '[' ? readTag() : readWord();
+    case '[':
+        return readTag();
+    case '(':
+    case ')':
+        return readParenthesis();
+    case '$':
+        return readNag();
+    case '!':
+    case '?':
+        return readStrength();
+    default:
+        return readWord();
+    }
 }
 
 bool CPdnTokenizer::isSpace(int c)
@@ -31,45 +72,72 @@ bool CPdnTokenizer::isSpace(int c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-// A word may touch a comment, as in "22-18{good}".
+// A word may touch a comment, a NAG, a strength or a parenthesis, as in
+// "22-18{good}" or "23-19!".
 bool CPdnTokenizer::endsWord(int c)
 {
-    return c == EndOfInput || isSpace(c) || c == '{' || c == ';';
+    return c == EndOfInput || isSpace(c) || c == '{' || c == ';' || c == '(' || c == ')' || c == '['
+        || c == '$' || isStrength(c);
 }
 
-// The next byte, also kept in the token's text.
+// The next byte, also kept, up to MaxText, in the token's text.
 int CPdnTokenizer::get(Token &token)
 {
     const int c = m_in.get();
     if (c != EndOfInput)
-        token.text += static_cast<char>(c);
+        keep(token.text, c, MaxText);
+    m_atLineStart = c == '\n' || c == '\r';
     return c;
 }
 
 bool CPdnTokenizer::skipSeparators(Token &bad)
 {
+    Token skipped;
     for (;;) {
         const int c = m_in.peek();
-        if (isSpace(c)) {
-            m_in.get();
-        } else if (c == ';') {
+        if (isSpace(c) || (c == '%' && m_atLineStart) || c == ';') {
+            if (isSpace(get(skipped)))
+                continue;
             skipPast('\n');
         } else if (c == '{') {
             if (!skipPast('}')) {
-                bad = CPdnTokenizer::bad(Token(Token::Bad, "{"), "the comment is not closed");
+                bad = CPdnTokenizer::bad(Token(Token::Bad), "the comment is not closed");
+                bad.text = "{";
+                return false;
+            }
+        } else if (c == ByteOrderMark[0]) {
+            if (!skipByteOrderMark()) {
+                bad = CPdnTokenizer::bad(readWord(), "neither a move, a move number nor a result");
                 return false;
             }
         } else {
             return true;
         }
+        skipped.text.clear();
     }
 }
 
+// Only the whole mark is skipped; any other byte is left for a word.
+bool CPdnTokenizer::skipByteOrderMark()
+{
+    const bool atLineStart = m_atLineStart;
+    for (const int byte : ByteOrderMark) {
+        if (m_in.peek() != byte)
+            return false;
+        m_in.get();
+    }
+    m_atLineStart = atLineStart;
+    return true;
+}
+
+// A line ends at a line feed or, in old files, a carriage return.
 bool CPdnTokenizer::skipPast(char stop)
 {
+    Token skipped;
     for (;;) {
-        const int c = m_in.get();
-        if (c == stop)
+        const int c = get(skipped);
+        skipped.text.clear();
+        if (c == stop || (stop == '\n' && c == '\r'))
             return true;
         if (c == EndOfInput)
             return false;
@@ -78,7 +146,7 @@ bool CPdnTokenizer::skipPast(char stop)
 
 void CPdnTokenizer::skipBlanks(Token &token)
 {
-    while (m_in.peek() == ' ' || m_in.peek() == '\t')
+    while (isBlank(m_in.peek()))
         get(token);
 }
 
@@ -98,13 +166,16 @@ CPdnTokenizer::Token CPdnTokenizer::readTag()
     skipBlanks(token);
     if (get(token) != ']')
         return bad(token, "the tag is not closed with ']'");
+    if (token.value.size() > MaxTagValue)
+        return bad(token,
+                   "the tag's value is longer than " + std::to_string(MaxTagValue) + " bytes");
     return token;
 }
 
 bool CPdnTokenizer::readTagName(Token &token)
 {
     while (isNameCharacter(m_in.peek()))
-        token.name += static_cast<char>(get(token));
+        keep(token.name, get(token), MaxText);
     return !token.name.empty();
 }
 
@@ -116,18 +187,85 @@ bool CPdnTokenizer::readTagValue(Token &token)
             return true;
         if (c == '\\')
             c = get(token);
-        if (c == EndOfInput || c == '\n')
+        if (c == EndOfInput || c == '\n' || c == '\r')
             return false;
-        token.value += static_cast<char>(c);
+        keep(token.value, c, MaxTagValue);
     }
 }
 
-CPdnTokenizer::Token CPdnTokenizer::readWord()
+// "(" opens a variation unless a move strength follows it, as in "(!?)".
+CPdnTokenizer::Token CPdnTokenizer::readParenthesis()
 {
-    Token token(Token::Word);
-    while (!endsWord(m_in.peek()))
+    Token token(Token::Close);
+    if (get(token) == ')')
+        return token;
+    token.kind = Token::Open;
+    if (!isStrength(m_in.peek()))
+        return token;
+    token.kind = Token::Strength;
+    while (isStrength(m_in.peek()))
+        get(token);
+    if (get(token) != ')')
+        return bad(token, "a move strength in parentheses ends with ')'");
+    return token;
+}
+
+CPdnTokenizer::Token CPdnTokenizer::readNag()
+{
+    Token token(Token::Nag);
+    get(token);
+    if (!isDigit(m_in.peek()))
+        return bad(token, "a NAG is '$' and a number");
+    while (isDigit(m_in.peek()))
         get(token);
     return token;
+}
+
+CPdnTokenizer::Token CPdnTokenizer::readStrength()
+{
+    Token token(Token::Strength);
+    while (isStrength(m_in.peek()))
+        get(token);
+    return token;
+}
+
+// A move, a result, or a move number, which ends at its dots even when a
+// move follows at once, as in "1.22-18". The word without its blanks is
+// the token's value.
+CPdnTokenizer::Token CPdnTokenizer::readWord()
+{
+    Token token(Token::Move);
+    bool digitsOnly = true;
+    for (;;) {
+        const int c = m_in.peek();
+        if (c == '.' && digitsOnly) {
+            while (m_in.peek() == '.')
+                get(token);
+            token.kind = Token::MoveNumber;
+            return token;
+        }
+        if (isBlank(c) && endsInSeparator(token.value)) {
+            skipBlanks(token);
+            continue;
+        }
+        if (endsWord(c))
+            break;
+        digitsOnly = digitsOnly && isDigit(c);
+        keep(token.value, get(token), MaxWord);
+    }
+    if (token.value.size() > MaxWord)
+        return bad(token, "a word longer than " + std::to_string(MaxWord) + " bytes");
+    token.kind = isResult(token.value) ? Token::Result : Token::Move;
+    return token;
+}
+
+bool CPdnTokenizer::isResult(const std::string &word)
+{
+    for (const char *result : { "1-0", "0-1", "1/2-1/2", "2-0", "1-1", "0-2", "0-0", "*" }) {
+        if (word == result)
+            return true;
+    }
+    return false;
 }
 
 CPdnTokenizer::Token CPdnTokenizer::bad(Token token, const std::string &reason)

@@ -1,14 +1,7 @@
 #include "pdnwriter.h"
 
+#include "pdngametype.h"
 #include "position.h"
-
-namespace {
-
-// No type number names these rules, so an unassigned one with the long form: White first, 8x8,
-// numbers from the top left, not inverted.
-const char *const GameType = "99,W,8,8,N2,0";
-
-} // namespace
 
 std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result)
 {
@@ -16,8 +9,8 @@ std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, 
     tokens.push_back(resultToken(result));
     return tag("Event", tags.event) + tag("Site", tags.site) + tag("Date", tags.date)
         + tag("Round", std::to_string(tags.round)) + tag("White", tags.white)
-        + tag("Black", tags.black) + tag("Result", resultToken(result)) + tag("GameType", GameType)
-        + '\n' + wrapped(tokens);
+        + tag("Black", tags.black) + tag("Result", resultToken(result))
+        + tag("GameType", CPdnGameType::ThisGame) + '\n' + wrapped(tokens);
 }
 
 std::string CPdnWriter::tag(const std::string &name, const std::string &value)

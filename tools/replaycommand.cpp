@@ -3,6 +3,15 @@
 #include "pdnreader.h"
 #include "positiontext.h"
 
+namespace {
+
+std::string games(int count)
+{
+    return std::to_string(count) + (count == 1 ? " game" : " games");
+}
+
+} // namespace
+
 CReplayCommand::CReplayCommand(std::istream &in)
     : m_in(in)
 { }
@@ -17,30 +26,50 @@ std::vector<std::string> CReplayCommand::parameters() const
     return {};
 }
 
+std::vector<CCommand::Option> CReplayCommand::options() const
+{
+    return { { "keep-going", "" } };
+}
+
 std::string CReplayCommand::help() const
 {
-    return "reads games in PDN from standard input and plays them through the rules; prints\n"
-           "each game's final position, as play prints one, and its result token";
+    return "reads games in PDN from standard input and plays them, variations included,\n"
+           "through the rules; prints each game's final position, as play prints one, and\n"
+           "its result token. Stops at the first bad game; --keep-going reports each bad\n"
+           "game on standard error, reads on, and counts good and bad games at the end";
 }
 
 bool CReplayCommand::run(const Call &call, std::string &error) const
 {
+    const bool keepGoing = call.options.count("keep-going") > 0;
     CPdnReader reader(m_in);
-    bool any = false;
+    int good = 0, bad = 0;
     for (;;) {
         switch (reader.readGame()) {
         case CPdnReader::GameRead:
             call.out << CPositionText::format(reader.position()) << ' ' << reader.result()
                      << std::endl;
-            any = true;
+            ++good;
             break;
         case CPdnReader::NoMoreGames:
-            if (!any)
-                error = "the input holds no game";
-            return any;
+            return summarise(good, bad, error);
         case CPdnReader::BadInput:
-            error = reader.error();
-            return false;
+            if (!keepGoing) {
+                error = reader.error();
+                return false;
+            }
+            call.err << errorLine(reader.error()) << std::flush;
+            ++bad;
+            break;
         }
     }
+}
+
+bool CReplayCommand::summarise(int good, int bad, std::string &error)
+{
+    if (good + bad == 0)
+        error = "the input holds no game";
+    else if (bad > 0)
+        error = games(good) + " read, " + std::to_string(bad) + " bad";
+    return error.empty();
 }

@@ -80,6 +80,12 @@ CLI_SEEDS = {
                             "[FEN \"W:W30:B17,18,25,26\"] 1. 30x14 *",
     "replay-bad": "replay\n1. 22-18 *\n[GameType \"0,W,8,8,N1,0\"]\n[Result \"1-0\"]\n"
                   "1. 22-18 11-15 2. 18x11 8x15 1-0\n",
+    "replay-annotated": "replay\n\xef\xbb\xbf%header\n[Result \"1-1\"]\n1. 22-18! $1 11-15(!?) "
+                        "2. 18:11 8x 15 $14 1-1\n[GameType \"99,W,8,8,A0,0\"]\n1. c3-d4 0-2\n"
+                        "[FEN \"B:WK29:BK1:H30:F12.\"] 1. 1-5 ... 29-25 0-0",
+    "replay-variations": "replay\n1. 22-18 (1. 23-19 11-16 (1... 9-13 (10-14)) 2. 19-15) (21-17) "
+                         "11-15 2. 18x11 *\n[GameType \"25\"] *\n1. 11-15 *",
+    "replay-deep-variation": "replay\n1. 22-18 " + "(22-17 " * 3000 + ")" * 3000 + " *",
 }
 
 

@@ -11,9 +11,9 @@
 namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
-const std::string Usage
-    = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-      "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn] | replay";
+const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
+                          "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn] | "
+                          "replay [--keep-going]";
 
 struct Outcome
 {
@@ -285,4 +285,9 @@ TEST(Cli, WritesMatchGamesInPdn)
     std::string pdn = runCli({ "match", "1", "1", "1", "1123", "--pdn" }).out;
     std::replace(pdn.begin(), pdn.end(), '\n', ' ');
     EXPECT_NE(pdn.find(" 32x23 17x31 21. "), std::string::npos) << pdn;
+    // White's man takes on 20x11 and another goes on with 12x3, crowned:
+    // no number stands before it.
+    pdn = runCli({ "match", "1", "2", "8", "7", "--pdn" }).out;
+    std::replace(pdn.begin(), pdn.end(), '\n', ' ');
+    EXPECT_NE(pdn.find(" 18. 20x11 12x3 6-10 19. 3x14 "), std::string::npos) << pdn;
 }

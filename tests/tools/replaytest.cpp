@@ -19,14 +19,14 @@ struct Outcome
 
 // Runs replay through the command line, as the tool does, on input as its
 // standard input.
-Outcome replay(const std::string &input)
+Outcome replay(const std::string &input, const std::vector<std::string> &arguments = { "replay" })
 {
     std::istringstream in(input);
     CCommandLine::CommandList commands;
     commands.push_back(std::make_unique<CReplayCommand>(in));
     const CCommandLine commandLine(std::move(commands));
     std::ostringstream out, err;
-    const int status = commandLine.run({ "replay" }, out, err);
+    const int status = commandLine.run(arguments, out, err);
     return { status, out.str(), err.str() };
 }
 
@@ -46,7 +46,7 @@ TEST(Replay, ReadsGamesAsPeopleWriteThem)
     const std::string games =
         // Tags in any order, both kinds of comment, numbers with and without
         // a space, "1..." after a comment, line breaks anywhere.
-        "[Result \"*\"]\n[GameType \"0,W,8,8,N1,0\"]\n[Event \"Club \\\"night\\\"\"]\n\n"
+        "[Result \"*\"]\n[GameType \"99,W,8,8,N2,0\"]\n[Event \"Club \\\"night\\\"\"]\n\n"
         "1.22-18 {a classic\n opening} 1... 11-15\n2.\n18x11 ; forced\n8x15 *\n\n"
         // The short form of a double capture, taking Black's last pieces.
         "[SetUp \"1\"]\n[FEN \"W:W30:B18,26\"]\n1. 30x14 1-0\n\n"
@@ -69,6 +69,43 @@ TEST(Replay, ReadsGamesAsPeopleWriteThem)
               "B.......................W....... b - 41 1/2-1/2\n");
 }
 
+// One game for each form of the reading grammar that real files use, and
+// for results that people, not the rules, decide.
+TEST(Replay, ReadsEveryFormOfTheGrammar)
+{
+    const std::string opening = "bbbbbbb.bb.b..b.....w.wwwwwwwwww w - 0 *";
+    const std::string afterOne = "bbbbbbbbbbbb.....w..w.wwwwwwwwww b - 1 ";
+    const std::pair<std::string, std::string> cases[] = {
+        { "1. 22-18 $1 11-15 $14 2. 18x11 $3 8x15 *", opening },
+        { "1. 22-18! 11-15(!?) 2. 18x11?! 8x15 (?!) *", opening },
+        { "%a line left to another program\n1. 22-18 11-15 2. 18x11 8x15 *", opening },
+        { "\xef\xbb\xbf[Event \"e\"]\r\n1. 22-18 11-15 2. 18:11 8:15 *", opening },
+        { "1. 22- 18 11- 15 2. 18x 11 8x\t15 *", opening },
+        { "1. 22-18{good} 11-15 2.18x11 8x15 *", opening },
+        { "[GameType \"99,W,8,8,A0,0\"] 1. c3-d4 f6-e5 2. d4xf6 g7xe5 *", opening },
+        { "1. c3-d4 11-15 2. 18x11 8x15 *", opening },
+        { "[FEN \"B:WK29:B1-4\"] 7. ... 4-8 8. 29x4 *",
+          "bbbW............................ b - 0 *" },
+        { "[FEN \"B:WK29:B1-4\"] 1. 4-8 29x4 *", "bbbW............................ b - 0 *" },
+        { "[FEN \"B:WK29:BK1:H39:F12.\"] 12... 1-5 *",
+          "....B.......................W... w - 40 *" },
+        // Variations nest; each starts where the move it replaces was played.
+        { "1. 22-18 (1. 23-19 11-16 (1... 9-13 (1... 10-14) 2. 19-15) ) (1. 21-17) 11-15 "
+          "2. 18x11 8x15 *",
+          opening },
+        { "1. 22-18 1-0", afterOne + "1-0" },
+        { "[Result \"2-0\"] 1. 22-18 2-0", afterOne + "1-0" },
+        { "1. 22-18 1-1", afterOne + "1/2-1/2" },
+        { "[Result \"0-2\"] 1. 22-18 0-2", afterOne + "0-1" },
+        { "1. 22-18 0-0", afterOne + "0-0" },
+    };
+    for (const auto &[game, line] : cases) {
+        const Outcome outcome = replay(game);
+        EXPECT_EQ(outcome.err, "") << game;
+        EXPECT_EQ(outcome.out, line + "\n") << game;
+    }
+}
+
 // Each bad game follows a good one, which is printed before the error.
 TEST(Replay, RefusesBadInputNamingGameMoveAndText)
 {
@@ -89,17 +126,53 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
         { "[FEN \"W:W2:B12\"] *",
           "game 2, move 1, '[FEN \"W:W2:B12\"]': impossible FEN: a white man on 2 would have "
           "been crowned there" },
-        { "[GameType \"21\"] *",
-          "game 2, move 1, '[GameType \"21\"]': another game: this one has White moving first on "
-          "an 8x8 board with numbered squares" },
+        { "[FEN \"W:W18:B29\"] *",
+          "game 2, move 1, '[FEN \"W:W18:B29\"]': impossible FEN: a black man on 29 would have "
+          "been crowned there" },
+        { "[FEN \"W:W29:B22,25\"] *",
+          "game 2, move 1, '[FEN \"W:W29:B22,25\"]': impossible FEN: white is to move and has no "
+          "move" },
+        { "[FEN \"W:WK29:BK1:H41\"] *",
+          "game 2, move 1, '[FEN \"W:WK29:BK1:H41\"]': impossible FEN: 'H41' is neither H and the "
+          "moves without a capture, 0 to 40, nor F and the first move's number" },
+        { "[FEN \"W:W30:B10,18,26\"] 1. 30x14 *",
+          "game 2, move 1, '30x14': no capture sequence joins 30 and 14" },
+        { "[FEN \"W:WK29:BK1:F12\"] 29-30 *",
+          "game 2, move 12, '29-30': the rules do not allow 29-30" },
+        // Every tag is read before any is judged, the game's type first.
+        { "[Result \"1-1\"]\n[Result \"9\"]\n[GameType \"25\"] 1. 22-18 1-1",
+          "game 2, move 1, '[GameType \"25\"]': GameType 25 is Russian draughts; this tool reads "
+          "draughts with White moving first on 8x8 with flying kings: GameType 99,W,8,8,N2,0" },
+        { "[GameType \"22,W,8,8,N2,1\"] *",
+          "game 2, move 1, '[GameType \"22,W,8,8,N2,1\"]': GameType 22 is Italian draughts; this "
+          "tool reads draughts with White moving first on 8x8 with flying kings: GameType "
+          "99,W,8,8,N2,0" },
+        { "[GameType \"0,W,8,8,N1,0\"] *",
+          "game 2, move 1, '[GameType \"0,W,8,8,N1,0\"]': GameType 0,W,8,8,N1,0: the notation is "
+          "N1, not N2 or A0; this game is 99,W,8,8,N2,0" },
+        { "[GameType \"99,W,8,8,N2,1\"] *",
+          "game 2, move 1, '[GameType \"99,W,8,8,N2,1\"]': GameType 99,W,8,8,N2,1: the invert "
+          "flag is 1, not 0; this game is 99,W,8,8,N2,0" },
+        { "[GameType \"99,B,10,10\"] *",
+          "game 2, move 1, '[GameType \"99,B,10,10\"]': GameType is "
+          "TYPE[,COLOUR,WIDTH,HEIGHT,NOTATION[,INVERT]], not '99,B,10,10'" },
+        { "1. 11-15 *",
+          "game 2, move 1, '11-15': the rules do not allow 11-15; White moves first in this game" },
+        { "1. 22-18 (1. 22-18 11-15 2. 18-11) *",
+          "game 2, move 2, '18-11': 18-11 takes a piece: write 18x11" },
+        { "1. 22-18 (1. 23-19 *", "game 2, move 1, '*': the game ends inside a variation" },
+        { "1. 22-18 ((1. 23-19)) *",
+          "game 2, move 1, '(': a variation replaces a move, and none comes before it" },
+        { "1. 22-18 ) *", "game 2, move 1, ')': no variation is open" },
+        { "1. b2-b3 *", "game 2, move 1, 'b2-b3': b3 is not a playing square" },
+        { "[Event \"" + std::string(5000, 'e') + "\"] *",
+          "game 2, move 1, '[Event \"eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee...': the tag's value is "
+          "longer than 4096 bytes" },
         { "1. 22-18 11-15 2. \x1b[2J *",
-          "game 2, move 2, '\\x1b[2J': neither a move, a move number nor a result" },
+          "game 2, move 2, '\\x1b': neither a move, a move number nor a result" },
         { std::string(100, '7'),
           "game 2, move 1, '7777777777777777777777777777777777777777...': neither a move, a move "
           "number nor a result" },
-        { "1. 22-18 11-15 3. 18x11 *", "game 2, move 2, '3.': this is move 2" },
-        { "1. 22-18 1-0",
-          "game 2, move 1, '1-0': the rules have not ended the game, so its result is *" },
         { "[Result \"0-1\"] 1. 22-18 *", "game 2, move 1, '*': the Result tag says 0-1" },
         { "[FEN \"W:W18:B14\"] 1. 18x9 0-1",
           "game 2, move 1, '0-1': the rules ended the game with 1-0" },
@@ -117,6 +190,27 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
         EXPECT_EQ(outcome.err, "checkers-cli: " + error + "\n");
     }
     EXPECT_EQ(replay(" {nothing}\n").err, "checkers-cli: the input holds no game\n");
+}
+
+// A bad game is skipped to its result, or to the tags of the next game when
+// it has none; the count comes last.
+TEST(Replay, KeepsGoingPastBadGames)
+{
+    const std::string games = "1. 22-19 11-15 *\n1. 22-18 *\n1. 23-19\n[Event \"e\"] 1. 21-17 *\n"
+                              "1. 24-20 (1. 11-15) *";
+    const Outcome outcome = replay(games, { "replay", "--keep-going" });
+    EXPECT_EQ(outcome.status, CCommandLine::BadInput);
+    EXPECT_EQ(outcome.out,
+              "bbbbbbbbbbbb.....w..w.wwwwwwwwww b - 1 *\n"
+              "bbbbbbbbbbbb....w....wwwwwwwwwww b - 1 *\n");
+    EXPECT_EQ(outcome.err,
+              "checkers-cli: game 1, move 1, '22-19': the rules do not allow 22-19\n"
+              "checkers-cli: game 3, move 1, '[Event \"e\"]': a tag after the move text: the game "
+              "has no result token\n"
+              "checkers-cli: game 5, move 1, '11-15': the rules do not allow 11-15\n"
+              "checkers-cli: 2 games read, 3 bad\n");
+    EXPECT_EQ(replay(games).err,
+              "checkers-cli: game 1, move 1, '22-19': the rules do not allow 22-19\n");
 }
 
 // A thousand quick games, a few of them with a capture sequence that another
