@@ -266,11 +266,10 @@ void checkReplayOutput(const std::string &out)
         const std::string result = space == std::string::npos ? "" : line.substr(space + 1);
         CPosition position;
         std::string error;
-        CInvariantCheck::require(
-            CPositionText::parse(line.substr(0, space), position, error)
-                && (result == "1-0" || result == "0-1" || result == "1/2-1/2" || result == "0-0"
-                    || result == "*"),
-            "replay printed '" + line + "'", position);
+        CInvariantCheck::require(CPositionText::parse(line.substr(0, space), position, error)
+                                     && (result == "1-0" || result == "0-1" || result == "1/2-1/2"
+                                         || result == "0-0" || result == "*"),
+                                 "replay printed '" + line + "'", position);
         CInvariantCheck::requireSound(position, "after replay");
     }
 }
