@@ -2,6 +2,8 @@
 
 #include "benchcommand.h"
 #include "bestcommand.h"
+#include "fileoutput.h"
+#include "interruption.h"
 #include "matchcommand.h"
 #include "movescommand.h"
 #include "perftcommand.h"
@@ -11,6 +13,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -23,7 +26,8 @@ const char *const PositionHelp
       "capture.\n"
       "--help and --version may also come after a command's name, before any '--'; the\n"
       "first of the two answers.\n"
-      "Bad input gives one line on standard error and exit status 2.\n";
+      "Each failure gives one line on standard error and an exit status: 1 if the output\n"
+      "could not be written, 2 for bad input, 130 if Ctrl-C stopped a match.\n";
 
 CCommandLine::CommandList toolCommands()
 {
@@ -77,14 +81,29 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
     switch (request(arguments)) {
     case Request::Help:
         out << help();
-        return 0;
+        return checkOutput(Success, out, err);
     case Request::Version:
         out << version() << '\n';
-        return 0;
+        return checkOutput(Success, out, err);
     case Request::Run:
         break;
     }
-    return parseAndRun(arguments, out, err, errIsTerminal);
+    return checkOutput(parseAndRun(arguments, out, err, errIsTerminal), out, err);
+}
+
+// The one place where output is found lost: every command writes through
+// the stream and leaves its failure there.
+int CCommandLine::checkOutput(int status, std::ostream &out, std::ostream &err)
+{
+    out.flush();
+    if (out.fail()) {
+        const int error = CFileOutput::errorOf(out);
+        const std::string reason = error == 0 ? "" : std::string(": ") + std::strerror(error);
+        return fail("write error" + reason, err, WriteError);
+    }
+    if (CInterruption::requested())
+        return fail("interrupted", err, Interrupted);
+    return status;
 }
 
 CCommandLine::Request CCommandLine::request(const std::vector<std::string> &arguments)
@@ -188,10 +207,10 @@ std::string CCommandLine::help() const
     return text + '\n' + PositionHelp;
 }
 
-int CCommandLine::fail(const std::string &message, std::ostream &err)
+int CCommandLine::fail(const std::string &message, std::ostream &err, int status)
 {
     err << "checkers-cli: " << printable(message) << '\n';
-    return BadInput;
+    return status;
 }
 
 // Messages quote the arguments they refuse, which may hold any byte: a

@@ -1,5 +1,6 @@
 #include "matchcommand.h"
 
+#include "interruption.h"
 #include "matchrunner.h"
 #include "matchscore.h"
 #include "numbertext.h"
@@ -87,9 +88,16 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         if (progress)
             progress->show(done);
     };
-    CMatchRunner(depthA, depthB, seed).run(games, jobs, onGame, onProgress);
+    // A failed write or Ctrl-C ends the match after a whole game; the
+    // command line says which.
+    const CInterruption interruption;
+    const auto goOn = [&call] { return call.out.good() && !CInterruption::requested(); };
+    const bool finished
+        = CMatchRunner(depthA, depthB, seed).run(games, jobs, onGame, onProgress, goOn);
     if (progress)
         progress->clear();
+    if (!finished)
+        return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     (pdn ? call.err : call.out) << score.resultLine(a, b) << '\n'
