@@ -45,7 +45,7 @@ std::string CMatchCommand::help() const
            "from 1 and PLY the move steps already played in it, so the same arguments give\n"
            "the same games.\n"
            "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
-           "its 95% interval, and the time taken.\n"
+           "its 95% likelihood-ratio interval over wins, draws and losses, and the time taken.\n"
            "--jobs N: play N games at once (default: one per processor core).\n"
            "--pdn: write the games in PDN to standard output, the summary to standard error.";
 }
