@@ -8,10 +8,10 @@
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
+#include "quotedtext.h"
 #include "replaycommand.h"
 
-#include <CLI/CLI.hpp>
-
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -24,6 +24,8 @@ const char *const PositionHelp
       "'b'/'B' black man/king; SIDE is 'w' or 'b'; PENDING lists the squares captured so far\n"
       "in a capture sequence, comma-separated, or '-'; PLIES counts the moves without a\n"
       "capture.\n"
+      "Options may come anywhere after a command's name; '--' ends them, and every word\n"
+      "after it is an argument, in order.\n"
       "--help and --version may also come after a command's name, before any '--'; the\n"
       "first of the two answers.\n"
       "Each failure gives one line on standard error and an exit status: 1 if the output\n"
@@ -75,9 +77,9 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
     const std::string &first = arguments[0];
     const bool option = !first.empty() && first[0] == '-';
     if (option && first != "--help" && first != "--version")
-        return fail("unknown option '" + first + "'", err);
+        return fail("unknown option " + CQuotedText::quote(first), err);
     if (!option && find(first) == nullptr)
-        return fail("unknown command '" + first + "'", err);
+        return fail("unknown command " + CQuotedText::quote(first), err);
     switch (request(arguments)) {
     case Request::Help:
         out << help();
@@ -124,43 +126,95 @@ std::string CCommandLine::version()
     return std::string("checkers-cli ") + CHECKERS_VERSION;
 }
 
-// Each command is a subcommand that collects its arguments in order, so
-// that their number can be checked against its parameters, and takes only
-// its own options, which may come anywhere after its name.
 int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::ostream &out,
                               std::ostream &err, bool errIsTerminal) const
 {
-    CLI::App app("checkers-cli");
-    // request() has answered --help and --version already.
-    app.set_help_flag();
-    app.require_subcommand(1);
+    const CCommand &command = *find(arguments[0]);
     CCommand::Call call { {}, {}, out, err, errIsTerminal };
-    std::map<std::string, std::string> values;
-    for (const auto &command : m_commands) {
-        CLI::App *subcommand = app.add_subcommand(command->name());
-        subcommand->add_option("ARGUMENTS", call.arguments);
-        for (const CCommand::Option &option : command->options()) {
-            if (option.value.empty())
-                subcommand->add_flag("--" + option.name)->disable_flag_override();
-            else
-                subcommand->add_option("--" + option.name, values[option.name])
-                    ->type_name(option.value);
+    std::string error;
+    if (!readWords(command, { arguments.begin() + 1, arguments.end() }, call.arguments,
+                   call.options, error))
+        return fail(error, err);
+    return runCommand(command, call, err);
+}
+
+bool CCommandLine::readWords(const CCommand &command, const std::vector<std::string> &words,
+                             std::vector<std::string> &arguments,
+                             std::map<std::string, std::string> &options, std::string &error)
+{
+    for (auto word = words.begin(); word != words.end(); ++word) {
+        if (*word == "--") {
+            arguments.insert(arguments.end(), word + 1, words.end());
+            return true;
+        }
+        if (!isOption(*word)) {
+            arguments.push_back(*word);
+            continue;
+        }
+        const bool hasNext = word + 1 != words.end();
+        bool tookNext = false;
+        if (!readOption(command, *word, hasNext ? *(word + 1) : "", hasNext, tookNext, options,
+                        error))
+            return false;
+        word += tookNext ? 1 : 0;
+    }
+    return true;
+}
+
+// "-" and negative numbers are arguments.
+bool CCommandLine::isOption(const std::string &word)
+{
+    return word.size() >= 2 && word[0] == '-'
+        && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])) != 0);
+}
+
+// word is --NAME, --NAME=VALUE, -L or -LVALUE; a value not attached to it
+// is the next word, which tookNext then says was used.
+bool CCommandLine::readOption(const CCommand &command, const std::string &word,
+                              const std::string &next, bool hasNext, bool &tookNext,
+                              std::map<std::string, std::string> &options, std::string &error)
+{
+    const bool isLong = word[1] == '-';
+    const std::string::size_type valueStart = isLong ? word.find('=') : 2;
+    const std::string written = word.substr(0, valueStart);
+    const bool attached = valueStart < word.size();
+    CCommand::Option option;
+    if (!findOption(command, written, option)) {
+        error = command.name() + " has no option " + CQuotedText::quote(written);
+        return false;
+    }
+    if (options.count(option.name) > 0) {
+        error = "--" + option.name + " is given twice";
+        return false;
+    }
+    if (option.value.empty()) {
+        if (isLong && valueStart != std::string::npos) {
+            error = written + " takes no value";
+            return false;
+        }
+        options[option.name] = "";
+        return true;
+    }
+    if (!attached && !hasNext) {
+        error = written + " needs a value: " + written + ' ' + option.value;
+        return false;
+    }
+    tookNext = !attached;
+    options[option.name] = attached ? word.substr(valueStart + (isLong ? 1 : 0)) : next;
+    return true;
+}
+
+bool CCommandLine::findOption(const CCommand &command, const std::string &written,
+                              CCommand::Option &found)
+{
+    for (const CCommand::Option &option : command.options()) {
+        if (written == "--" + option.name
+            || (option.letter != 0 && written == std::string { '-', option.letter })) {
+            found = option;
+            return true;
         }
     }
-    // The parser takes the arguments from the back.
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
-    try {
-        app.parse(reversed);
-    } catch (const CLI::ParseError &error) {
-        return fail(error.what(), err);
-    }
-    const CLI::App &chosen = *app.get_subcommands().front();
-    const CCommand &command = *find(chosen.get_name());
-    for (const CCommand::Option &option : command.options()) {
-        if (chosen.count("--" + option.name) > 0)
-            call.options[option.name] = values[option.name];
-    }
-    return runCommand(command, call, err);
+    return false;
 }
 
 int CCommandLine::runCommand(const CCommand &command, const CCommand::Call &call,

@@ -3,6 +3,7 @@
 
 #include "command.h"
 
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -43,10 +44,22 @@ public:
     static Request request(const std::vector<std::string> &arguments);
     // The line --version prints, without its newline.
     static std::string version();
+    // Reads the words after a command's name: its options, wherever they
+    // stand before "--", and its arguments in order. A bad option gives
+    // false and a one-line reason naming it.
+    static bool readWords(const CCommand &command, const std::vector<std::string> &words,
+                          std::vector<std::string> &arguments,
+                          std::map<std::string, std::string> &options, std::string &error);
 
 private:
     int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
                     bool errIsTerminal) const;
+    static bool isOption(const std::string &word);
+    static bool readOption(const CCommand &command, const std::string &word,
+                           const std::string &next, bool hasNext, bool &tookNext,
+                           std::map<std::string, std::string> &options, std::string &error);
+    static bool findOption(const CCommand &command, const std::string &written,
+                           CCommand::Option &found);
     int runCommand(const CCommand &command, const CCommand::Call &call, std::ostream &err) const;
     // What became of the output, once the command has run with status.
     static int checkOutput(int status, std::ostream &out, std::ostream &err);

@@ -6,6 +6,7 @@
 #include "numbertext.h"
 #include "pdnwriter.h"
 #include "progressline.h"
+#include "quotedtext.h"
 
 #include <algorithm>
 #include <chrono>
@@ -32,7 +33,7 @@ std::vector<std::string> CMatchCommand::parameters() const
 
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
-    return { { "jobs", "N" }, { "pdn", "" } };
+    return { { "jobs", "N", 'j' }, { "pdn", "" } };
 }
 
 std::string CMatchCommand::help() const
@@ -46,8 +47,9 @@ std::string CMatchCommand::help() const
            "the same games.\n"
            "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
            "its 95% likelihood-ratio interval over wins, draws and losses, and the time taken.\n"
-           "--jobs N: play N games at once (default: one per processor core).\n"
-           "--pdn: write the games in PDN to standard output, the summary to standard error.";
+           "--jobs N, -j N: play N games at once (default: one per processor core).\n"
+           "--pdn (no value): write the games in PDN to standard output, the summary to\n"
+           "standard error.";
 }
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
@@ -139,7 +141,7 @@ bool CMatchCommand::readSkill(const std::string &text, const std::string &what, 
         return true;
     }
     error = what + " must be poor, medium, good or a depth from 1 to " + std::to_string(MaxDepth)
-        + ", not '" + text + "'";
+        + ", not " + CQuotedText::quote(text);
     return false;
 }
 
