@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <ctime>
 #include <optional>
+#include <sched.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -47,7 +49,8 @@ std::string CMatchCommand::help() const
            "the same games.\n"
            "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
            "its 95% likelihood-ratio interval over wins, draws and losses, and the time taken.\n"
-           "--jobs N, -j N: play N games at once (default: one per processor core).\n"
+           "--jobs N, -j N: play N games at once, 1 to 256 (default: the number of processors\n"
+           "the tool may run on, as nproc counts them).\n"
            "--pdn (no value): write the games in PDN to standard output, the summary to\n"
            "standard error.";
 }
@@ -74,7 +77,8 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     long long steps = 0;
     std::optional<CProgressLine> progress;
     if (call.errIsTerminal)
-        progress.emplace(call.err, games);
+        progress.emplace(call.err, games,
+                         [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
         score.add(game.result(), CMatchRunner::isWhiteA(game.number()));
@@ -150,8 +154,18 @@ bool CMatchCommand::readJobs(const Call &call, int &jobs, std::string &error)
     const auto given = call.options.find("jobs");
     if (given != call.options.end())
         return readNumber(given->second, "--jobs", 1, MaxJobs, jobs, error);
-    jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    jobs = processors();
     return true;
+}
+
+// As nproc counts them: the processors this process may run on, which
+// taskset or a container may have narrowed.
+int CMatchCommand::processors()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::clamp(CPU_COUNT(&set), 1, MaxJobs);
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, MaxJobs);
 }
 
 std::string CMatchCommand::playerName(const std::string &skill, int depth)

@@ -2,11 +2,13 @@
 #include "tools/elointerval.h"
 #include "tools/matchrunner.h"
 #include "tools/matchscore.h"
+#include "tools/progressline.h"
 
 #include <cmath>
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <sstream>
 
 // The README's strength table. The figures were computed once apart from
 // this code, in Python: the draw rate of the profile likelihood found by a
@@ -99,4 +101,54 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     EXPECT_TRUE(runner.run(
         4, 2, [&order](const CMatchGame &game) { order.push_back(game.number()); }, [](int) {}));
     EXPECT_EQ(order, (std::vector<int> { 1, 2, 3, 4 }));
+}
+
+namespace {
+
+// One line of a terminal: what it shows and the furthest column written.
+struct Screen
+{
+    std::string line;
+    std::size_t widest = 0;
+    std::size_t column = 0;
+
+    void write(const std::string &text)
+    {
+        for (const char c : text) {
+            if (c == '\r') {
+                column = 0;
+                continue;
+            }
+            line.resize(std::max(line.size(), column + 1), ' ');
+            line[column++] = c;
+            widest = std::max(widest, column);
+        }
+    }
+};
+
+} // namespace
+
+// The line is left blank for the summary that follows it, and stays short
+// of the terminal's width, even when it narrows.
+TEST(ProgressLine, IsBlankedWhenClearedAndStaysWithinTheWidth)
+{
+    std::ostringstream out;
+    std::size_t width = 80;
+    CProgressLine progress(out, 100000, [&width] { return width; });
+    Screen screen;
+    progress.show(5);
+    screen.write(out.str());
+    EXPECT_EQ(screen.line.rfind("games 5 of 100000, 0:0", 0), 0u) << screen.line;
+    progress.clear();
+    screen.write(out.str());
+    EXPECT_EQ(screen.line.find_first_not_of(' '), std::string::npos) << screen.line;
+    EXPECT_EQ(screen.column, 0u);
+    for (const std::size_t narrower : { 80, 20, 11, 2, 1, 0 }) {
+        width = narrower;
+        out.str("");
+        screen.widest = 0;
+        progress.show(6);
+        screen.write(out.str());
+        EXPECT_LT(screen.widest, std::max<std::size_t>(width, 1)) << width;
+    }
 }
