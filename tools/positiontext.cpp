@@ -41,6 +41,9 @@ bool CPositionText::parse(const std::string &text, CPosition &position, std::str
         return false;
     if (fields.size() > 3 && !parsePlies(fields[3], parsed, error))
         return false;
+    error = parsed.impossibility(0);
+    if (!error.empty())
+        return false;
     position = parsed;
     return true;
 }
@@ -93,14 +96,6 @@ bool CPositionText::parseSquares(const std::string &field, CPosition &position, 
         position.squares[n] = piece;
         position.whiteCount += CGameState::isWhite(piece);
         position.blackCount += CGameState::isBlack(piece);
-    }
-    for (int side : { CGameState::White, CGameState::Black }) {
-        const int count = side == CGameState::White ? position.whiteCount : position.blackCount;
-        if (count > MaxPieces) {
-            error = std::string(sideName(side)) + " has " + std::to_string(count)
-                + " pieces, at most " + std::to_string(MaxPieces) + " allowed";
-            return false;
-        }
     }
     return true;
 }

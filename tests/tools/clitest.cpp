@@ -163,6 +163,8 @@ TEST(Cli, PlaysOneStep)
                  ".............w.................. b - 0\ngameover 3\n");
     expectOutput({ "play", Initial + " - 40", "22", "18" },
                  "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41\ngameover 0\n");
+    // The count that drew the game reads back; nothing is played on from it.
+    expectOutput({ "play", "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41", "9", "14" }, "gameover 0\n");
 }
 
 TEST(Cli, ChoosesAMoveFromASeed)
@@ -182,6 +184,8 @@ TEST(Cli, ChoosesAMoveFromASeed)
     EXPECT_GT(evaluations, 0);
     // Only one legal step: played without any evaluation.
     expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
+    // No step: the side to move has lost.
+    expectOutput({ "best", "b...w........................... w", "5", "1" }, "gameover 4\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
