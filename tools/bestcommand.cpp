@@ -15,7 +15,8 @@ std::vector<std::string> CBestCommand::parameters() const
 
 std::string CBestCommand::help() const
 {
-    return "the computer's step at search depth DEPTH (1 to 64) from random seed SEED, then\n"
+    return "the computer's step at search depth DEPTH (1 to 64) from random seed\n"
+           "SEED (0 to 4294967295), then\n"
            "the nodes searched and the positions evaluated: FROM TO NODES EVALUATIONS; or\n"
            "\"gameover 3|4\" if the side to move has no step, and so has lost";
 }

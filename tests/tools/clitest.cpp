@@ -323,6 +323,16 @@ TEST(Cli, AnswersHelpAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.substr(0, help.out.find('\n')), Usage);
+    // What a person needs from the help alone: the position format, and
+    // every range and rule a command's input must meet.
+    for (const char *statement :
+         { "POS is one argument, SQUARES SIDE [PENDING [PLIES]]", "PLIES counts the moves",
+           "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
+           "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
+           "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
+           "1 if the output\ncould not be written" }) {
+        EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
+    }
     expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
 }
 
