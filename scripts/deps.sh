@@ -8,7 +8,6 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
   xvfb xauth xdotool imagemagick
-  libcli11-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   desktop-file-utils dpkg-dev file lintian appstream man-db
 )

@@ -3,6 +3,7 @@
 #include "numbertext.h"
 #include "position.h"
 #include "positiontext.h"
+#include "quotedtext.h"
 
 #include <cstdio>
 
@@ -25,7 +26,7 @@ bool CCommand::readPosition(const std::string &text, CPosition &position, std::s
 {
     if (CPositionText::parse(text, position, error))
         return true;
-    error = "bad position '" + text + "': " + error;
+    error = "bad position " + CQuotedText::quote(text) + ": " + error;
     return false;
 }
 
@@ -35,7 +36,7 @@ bool CCommand::readNumber(const std::string &text, const std::string &what, int 
     int number;
     if (!CNumberText::parse(text, number) || number < min || number > max) {
         error = what + " must be a whole number from " + std::to_string(min) + " to "
-            + std::to_string(max) + ", not '" + text + "'";
+            + std::to_string(max) + ", not " + CQuotedText::quote(text);
         return false;
     }
     value = number;
@@ -46,7 +47,7 @@ bool CCommand::readSeed(const std::string &text, std::uint32_t &seed, std::strin
 {
     if (CNumberText::parse(text, seed))
         return true;
-    error = "SEED must be a whole number from 0 to 4294967295, not '" + text + "'";
+    error = "SEED must be a whole number from 0 to 4294967295, not " + CQuotedText::quote(text);
     return false;
 }
 

@@ -13,12 +13,13 @@ class CPosition;
 class CCommand
 {
 public:
-    // An option the command takes: --NAME VALUE, or --NAME alone when value
-    // is empty.
+    // An option the command takes: --NAME VALUE or --NAME=VALUE, or --NAME
+    // alone when value is empty; -L VALUE or -LVALUE too if it has a letter.
     struct Option
     {
         std::string name;
         std::string value;
+        char letter = 0;
     };
 
     // What one run is given, and where it writes.

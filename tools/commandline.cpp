@@ -2,14 +2,17 @@
 
 #include "benchcommand.h"
 #include "bestcommand.h"
+#include "fileoutput.h"
+#include "interruption.h"
 #include "matchcommand.h"
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
+#include "quotedtext.h"
 #include "replaycommand.h"
 
-#include <CLI/CLI.hpp>
-
+#include <cctype>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -19,10 +22,15 @@ const char *const PositionHelp
       "squares 0 to 31 in rows of four from the top, '.' empty, 'w'/'W' white man/king,\n"
       "'b'/'B' black man/king; SIDE is 'w' or 'b'; PENDING lists the squares captured so far\n"
       "in a capture sequence, comma-separated, or '-'; PLIES counts the moves without a\n"
-      "capture.\n"
+      "capture, 0 to 41 (the 41st draws the game). A position no game could reach is\n"
+      "refused: more than 12 pieces a side, a man on the row where it would have been\n"
+      "crowned, pending captures that no capture goes on from.\n"
+      "Options may come anywhere after a command's name; '--' ends them, and every word\n"
+      "after it is an argument, in order.\n"
       "--help and --version may also come after a command's name, before any '--'; the\n"
       "first of the two answers.\n"
-      "Bad input gives one line on standard error and exit status 2.\n";
+      "Each failure gives one line on standard error and an exit status: 1 if the output\n"
+      "could not be written, 2 for bad input, 130 if Ctrl-C stopped a match.\n";
 
 CCommandLine::CommandList toolCommands()
 {
@@ -70,20 +78,35 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
     const std::string &first = arguments[0];
     const bool option = !first.empty() && first[0] == '-';
     if (option && first != "--help" && first != "--version")
-        return fail("unknown option '" + first + "'", err);
+        return fail("unknown option " + CQuotedText::quote(first), err);
     if (!option && find(first) == nullptr)
-        return fail("unknown command '" + first + "'", err);
+        return fail("unknown command " + CQuotedText::quote(first), err);
     switch (request(arguments)) {
     case Request::Help:
         out << help();
-        return 0;
+        return checkOutput(Success, out, err);
     case Request::Version:
         out << version() << '\n';
-        return 0;
+        return checkOutput(Success, out, err);
     case Request::Run:
         break;
     }
-    return parseAndRun(arguments, out, err, errIsTerminal);
+    return checkOutput(parseAndRun(arguments, out, err, errIsTerminal), out, err);
+}
+
+// The one place where output is found lost: every command writes through
+// the stream and leaves its failure there.
+int CCommandLine::checkOutput(int status, std::ostream &out, std::ostream &err)
+{
+    out.flush();
+    if (out.fail()) {
+        const int error = CFileOutput::errorOf(out);
+        const std::string reason = error == 0 ? "" : std::string(": ") + std::strerror(error);
+        return fail("write error" + reason, err, WriteError);
+    }
+    if (CInterruption::requested())
+        return fail("interrupted", err, Interrupted);
+    return status;
 }
 
 CCommandLine::Request CCommandLine::request(const std::vector<std::string> &arguments)
@@ -104,43 +127,95 @@ std::string CCommandLine::version()
     return std::string("checkers-cli ") + CHECKERS_VERSION;
 }
 
-// Each command is a subcommand that collects its arguments in order, so
-// that their number can be checked against its parameters, and takes only
-// its own options, which may come anywhere after its name.
 int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::ostream &out,
                               std::ostream &err, bool errIsTerminal) const
 {
-    CLI::App app("checkers-cli");
-    // request() has answered --help and --version already.
-    app.set_help_flag();
-    app.require_subcommand(1);
+    const CCommand &command = *find(arguments[0]);
     CCommand::Call call { {}, {}, out, err, errIsTerminal };
-    std::map<std::string, std::string> values;
-    for (const auto &command : m_commands) {
-        CLI::App *subcommand = app.add_subcommand(command->name());
-        subcommand->add_option("ARGUMENTS", call.arguments);
-        for (const CCommand::Option &option : command->options()) {
-            if (option.value.empty())
-                subcommand->add_flag("--" + option.name)->disable_flag_override();
-            else
-                subcommand->add_option("--" + option.name, values[option.name])
-                    ->type_name(option.value);
+    std::string error;
+    if (!readWords(command, { arguments.begin() + 1, arguments.end() }, call.arguments,
+                   call.options, error))
+        return fail(error, err);
+    return runCommand(command, call, err);
+}
+
+bool CCommandLine::readWords(const CCommand &command, const std::vector<std::string> &words,
+                             std::vector<std::string> &arguments,
+                             std::map<std::string, std::string> &options, std::string &error)
+{
+    for (auto word = words.begin(); word != words.end(); ++word) {
+        if (*word == "--") {
+            arguments.insert(arguments.end(), word + 1, words.end());
+            return true;
+        }
+        if (!isOption(*word)) {
+            arguments.push_back(*word);
+            continue;
+        }
+        const bool hasNext = word + 1 != words.end();
+        bool tookNext = false;
+        if (!readOption(command, *word, hasNext ? *(word + 1) : "", hasNext, tookNext, options,
+                        error))
+            return false;
+        word += tookNext ? 1 : 0;
+    }
+    return true;
+}
+
+// "-" and negative numbers are arguments.
+bool CCommandLine::isOption(const std::string &word)
+{
+    return word.size() >= 2 && word[0] == '-'
+        && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])) != 0);
+}
+
+// word is --NAME, --NAME=VALUE, -L or -LVALUE; a value not attached to it
+// is the next word, which tookNext then says was used.
+bool CCommandLine::readOption(const CCommand &command, const std::string &word,
+                              const std::string &next, bool hasNext, bool &tookNext,
+                              std::map<std::string, std::string> &options, std::string &error)
+{
+    const bool isLong = word[1] == '-';
+    const std::string::size_type valueStart = isLong ? word.find('=') : 2;
+    const std::string written = word.substr(0, valueStart);
+    const bool attached = valueStart < word.size();
+    CCommand::Option option;
+    if (!findOption(command, written, option)) {
+        error = command.name() + " has no option " + CQuotedText::quote(written);
+        return false;
+    }
+    if (options.count(option.name) > 0) {
+        error = "--" + option.name + " is given twice";
+        return false;
+    }
+    if (option.value.empty()) {
+        if (isLong && valueStart != std::string::npos) {
+            error = written + " takes no value";
+            return false;
+        }
+        options[option.name] = "";
+        return true;
+    }
+    if (!attached && !hasNext) {
+        error = written + " needs a value: " + written + ' ' + option.value;
+        return false;
+    }
+    tookNext = !attached;
+    options[option.name] = attached ? word.substr(valueStart + (isLong ? 1 : 0)) : next;
+    return true;
+}
+
+bool CCommandLine::findOption(const CCommand &command, const std::string &written,
+                              CCommand::Option &found)
+{
+    for (const CCommand::Option &option : command.options()) {
+        if (written == "--" + option.name
+            || (option.letter != 0 && written == std::string { '-', option.letter })) {
+            found = option;
+            return true;
         }
     }
-    // The parser takes the arguments from the back.
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
-    try {
-        app.parse(reversed);
-    } catch (const CLI::ParseError &error) {
-        return fail(error.what(), err);
-    }
-    const CLI::App &chosen = *app.get_subcommands().front();
-    const CCommand &command = *find(chosen.get_name());
-    for (const CCommand::Option &option : command.options()) {
-        if (chosen.count("--" + option.name) > 0)
-            call.options[option.name] = values[option.name];
-    }
-    return runCommand(command, call, err);
+    return false;
 }
 
 int CCommandLine::runCommand(const CCommand &command, const CCommand::Call &call,
@@ -187,8 +262,8 @@ std::string CCommandLine::help() const
     return text + '\n' + PositionHelp;
 }
 
-int CCommandLine::fail(const std::string &message, std::ostream &err)
+int CCommandLine::fail(const std::string &message, std::ostream &err, int status)
 {
     err << CCommand::errorLine(message);
-    return BadInput;
+    return status;
 }

@@ -3,14 +3,15 @@
 
 #include "command.h"
 
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 // Picks the command named by the first argument and runs it on the rest,
-// with its options. Results go to out; --help and --version answer there
-// with status 0; bad input gives one line on err and status BadInput.
+// with its options. Results go to out; --help and --version answer there.
+// Every failure is one line on err and a status by its cause.
 class CCommandLine
 {
 public:
@@ -19,7 +20,15 @@ public:
     // What a command line asks for, apart from its command.
     enum class Request { Run, Help, Version };
 
-    static constexpr int BadInput = 2;
+    // The exit statuses, as checkers-cli(6) lists them.
+    enum ExitStatus {
+        Success = 0,
+        // out could not be written: full device, closed, broken pipe.
+        WriteError = 1,
+        BadInput = 2,
+        // Ctrl-C during match: 128 plus SIGINT's number, as a shell counts.
+        Interrupted = 130
+    };
 
     // The tool's own commands.
     CCommandLine();
@@ -35,15 +44,29 @@ public:
     static Request request(const std::vector<std::string> &arguments);
     // The line --version prints, without its newline.
     static std::string version();
+    // Reads the words after a command's name: its options, wherever they
+    // stand before "--", and its arguments in order. A bad option gives
+    // false and a one-line reason naming it.
+    static bool readWords(const CCommand &command, const std::vector<std::string> &words,
+                          std::vector<std::string> &arguments,
+                          std::map<std::string, std::string> &options, std::string &error);
 
 private:
     int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
                     bool errIsTerminal) const;
+    static bool isOption(const std::string &word);
+    static bool readOption(const CCommand &command, const std::string &word,
+                           const std::string &next, bool hasNext, bool &tookNext,
+                           std::map<std::string, std::string> &options, std::string &error);
+    static bool findOption(const CCommand &command, const std::string &written,
+                           CCommand::Option &found);
     int runCommand(const CCommand &command, const CCommand::Call &call, std::ostream &err) const;
+    // What became of the output, once the command has run with status.
+    static int checkOutput(int status, std::ostream &out, std::ostream &err);
     const CCommand *find(const std::string &name) const;
     std::string usageLine() const;
     std::string help() const;
-    static int fail(const std::string &message, std::ostream &err);
+    static int fail(const std::string &message, std::ostream &err, int status = BadInput);
 
     CommandList m_commands;
 };

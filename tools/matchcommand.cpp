@@ -1,17 +1,21 @@
 #include "matchcommand.h"
 
+#include "interruption.h"
 #include "matchrunner.h"
 #include "matchscore.h"
 #include "numbertext.h"
 #include "pdnwriter.h"
 #include "progressline.h"
+#include "quotedtext.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <optional>
+#include <sched.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -31,7 +35,7 @@ std::vector<std::string> CMatchCommand::parameters() const
 
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
-    return { { "jobs", "N" }, { "pdn", "" } };
+    return { { "jobs", "N", 'j' }, { "pdn", "" } };
 }
 
 std::string CMatchCommand::help() const
@@ -39,14 +43,18 @@ std::string CMatchCommand::help() const
     return "GAMES games (1 to 100000) of the computer against itself from the initial position,\n"
            "A with White in the odd-numbered games, each move step a search as in the game.\n"
            "A and B are poor, medium or good (depth 1, 3 or 5) or a depth from 1 to 9.\n"
+           "SEED is 0 to 4294967295.\n"
            "Each search seeds its generator with the low 32 bits of\n"
            "splitmix64(splitmix64(splitmix64(SEED) + GAME) + PLY), GAME the game's number\n"
            "from 1 and PLY the move steps already played in it, so the same arguments give\n"
            "the same games.\n"
            "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
-           "its 95% interval, and the time taken.\n"
-           "--jobs N: play N games at once (default: one per processor core).\n"
-           "--pdn: write the games in PDN to standard output, the summary to standard error.";
+           "its 95% likelihood-ratio interval over wins, draws and losses, and the time\n"
+           "taken.\n"
+           "--jobs N, -j N: play N games at once, 1 to 256 (default: the number of processors\n"
+           "the tool may run on, as nproc counts them).\n"
+           "--pdn (no value): write the games in PDN to standard output, the summary to\n"
+           "standard error; their Date tag is the local date when the match started.";
 }
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
@@ -71,7 +79,8 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     long long steps = 0;
     std::optional<CProgressLine> progress;
     if (call.errIsTerminal)
-        progress.emplace(call.err, games);
+        progress.emplace(call.err, games,
+                         [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
         score.add(game.result(), CMatchRunner::isWhiteA(game.number()));
@@ -87,9 +96,16 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         if (progress)
             progress->show(done);
     };
-    CMatchRunner(depthA, depthB, seed).run(games, jobs, onGame, onProgress);
+    // A failed write or Ctrl-C ends the match after a whole game; the
+    // command line says which.
+    const CInterruption interruption;
+    const auto goOn = [&call] { return call.out.good() && !CInterruption::requested(); };
+    const bool finished
+        = CMatchRunner(depthA, depthB, seed).run(games, jobs, onGame, onProgress, goOn);
     if (progress)
         progress->clear();
+    if (!finished)
+        return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     (pdn ? call.err : call.out) << score.resultLine(a, b) << '\n'
@@ -131,7 +147,7 @@ bool CMatchCommand::readSkill(const std::string &text, const std::string &what, 
         return true;
     }
     error = what + " must be poor, medium, good or a depth from 1 to " + std::to_string(MaxDepth)
-        + ", not '" + text + "'";
+        + ", not " + CQuotedText::quote(text);
     return false;
 }
 
@@ -140,8 +156,18 @@ bool CMatchCommand::readJobs(const Call &call, int &jobs, std::string &error)
     const auto given = call.options.find("jobs");
     if (given != call.options.end())
         return readNumber(given->second, "--jobs", 1, MaxJobs, jobs, error);
-    jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    jobs = processors();
     return true;
+}
+
+// As nproc counts them: the processors this process may run on, which
+// taskset or a container may have narrowed.
+int CMatchCommand::processors()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::clamp(CPU_COUNT(&set), 1, MaxJobs);
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, MaxJobs);
 }
 
 std::string CMatchCommand::playerName(const std::string &skill, int depth)

@@ -27,6 +27,7 @@ private:
     static bool readSkill(const std::string &text, const std::string &what, int &depth,
                           std::string &error);
     static bool readJobs(const Call &call, int &jobs, std::string &error);
+    static int processors();
     static void writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game);
     static std::string speedLine(int games, long long steps, double seconds);
     // A player's name in the games: the skill as given, with its depth.

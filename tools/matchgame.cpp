@@ -21,11 +21,12 @@ std::uint64_t splitmix64(std::uint64_t z)
 // The rules end every game: captures are finite and the draw rule bounds
 // the moves between them. A side without a step has already lost, so a
 // search that offers an illegal one is a fault, which must not loop.
-CMatchGame::CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed)
+CMatchGame::CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed,
+                       const std::atomic<bool> &stop)
     : m_number(number)
 {
     CPosition position;
-    while (!position.isGameOver()) {
+    while (!position.isGameOver() && !stop) {
         const int depth = position.sideToMove == CGameState::White ? whiteDepth : blackDepth;
         int from, to;
         findBestMove(position, depth, searchSeed(seed, number, static_cast<int>(m_steps.size())),

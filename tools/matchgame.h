@@ -1,6 +1,7 @@
 #ifndef CHECKERS_TOOLS_MATCHGAME_H
 #define CHECKERS_TOOLS_MATCHGAME_H
 
+#include <atomic>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -8,14 +9,16 @@
 // One game between two search depths from the initial position, played as
 // the program plays one: a search for every move step, each step of a
 // multi-jump included, on a live position that counts the moves without a
-// capture, until the rules end the game.
+// capture, until the rules end the game or it is stopped.
 class CMatchGame
 {
 public:
     using Step = std::pair<int, int>;
 
-    // Game number `number` of a match with the given seed.
-    CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed);
+    // Game number `number` of a match with the given seed. Once stop is
+    // set, the game ends after the step under way, without a result.
+    CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed,
+               const std::atomic<bool> &stop);
 
     // The seed of the search for the move step after `ply` steps of game
     // `number`: the low 32 bits of
@@ -24,7 +27,7 @@ public:
 
     int number() const { return m_number; }
     const std::vector<Step> &steps() const { return m_steps; }
-    // A CGameState::Result.
+    // A CGameState::Result, or CPosition::NoResult if it was stopped.
     int result() const { return m_result; }
 
 private:

@@ -10,6 +10,10 @@
 
 namespace {
 
+// How often the handing thread looks at goOn and the progress when no game
+// comes: Ctrl-C is a flag that wakes nothing.
+constexpr std::chrono::milliseconds Tick(100);
+
 // What the workers share with the thread that hands the games on.
 struct Shared
 {
@@ -18,14 +22,21 @@ struct Shared
     int next = 0;
     int finished = 0;
     std::vector<std::optional<CMatchGame>> games;
+    std::atomic<bool> stop { false };
 };
 
 } // namespace
 
 CMatchRunner::CMatchRunner(int depthA, int depthB, std::uint32_t seed)
-    : m_depthA(depthA)
-    , m_depthB(depthB)
-    , m_seed(seed)
+    : CMatchRunner([depthA, depthB, seed](int number, const std::atomic<bool> &stop) {
+        const bool aIsWhite = isWhiteA(number);
+        return CMatchGame(number, aIsWhite ? depthA : depthB, aIsWhite ? depthB : depthA, seed,
+                          stop);
+    })
+{ }
+
+CMatchRunner::CMatchRunner(Player player)
+    : m_player(std::move(player))
 { }
 
 bool CMatchRunner::isWhiteA(int game)
@@ -33,20 +44,11 @@ bool CMatchRunner::isWhiteA(int game)
     return game % 2 == 1;
 }
 
-CMatchGame CMatchRunner::play(int number) const
+bool CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
+                       const ProgressHandler &onProgress, const Continuation &goOn) const
 {
-    const bool aIsWhite = isWhiteA(number);
-    return CMatchGame(number, aIsWhite ? m_depthA : m_depthB, aIsWhite ? m_depthB : m_depthA,
-                      m_seed);
-}
-
-void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
-                       const ProgressHandler &onProgress) const
-{
-    if (jobs == 1) {
-        runHere(games, onGame, onProgress);
-        return;
-    }
+    if (jobs == 1)
+        return runHere(games, onGame, onProgress, goOn);
     Shared shared;
     shared.games.resize(games);
     const auto work = [this, &shared, games] {
@@ -54,11 +56,11 @@ void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
             int index;
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
-                if (shared.next == games)
+                if (shared.stop || shared.next == games)
                     return;
                 index = shared.next++;
             }
-            CMatchGame game = play(index + 1);
+            CMatchGame game = m_player(index + 1, shared.stop);
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
                 shared.games[index] = std::move(game);
@@ -75,35 +77,45 @@ void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
     // Games are handed on outside the lock, so that writing them never
     // holds up a worker.
     int handed = 0;
-    int reported = -1;
+    bool going = true;
     std::unique_lock<std::mutex> lock(shared.mutex);
-    while (handed < games) {
-        shared.changed.wait_for(lock, std::chrono::seconds(1),
-                                [&shared, reported] { return shared.finished != reported; });
+    while (going && handed < games) {
+        shared.changed.wait_for(lock, Tick,
+                                [&shared, handed] { return shared.games[handed].has_value(); });
         std::vector<CMatchGame> ready;
         for (; handed < games && shared.games[handed]; ++handed) {
             ready.push_back(std::move(*shared.games[handed]));
             shared.games[handed].reset();
         }
-        reported = shared.finished;
+        const int finished = shared.finished;
         lock.unlock();
-        for (const CMatchGame &game : ready)
-            onGame(game);
-        onProgress(reported);
+        for (auto game = ready.begin(); going && game != ready.end(); ++game) {
+            onGame(*game);
+            going = goOn();
+        }
+        going = going && goOn();
+        if (going)
+            onProgress(finished);
         lock.lock();
     }
+    shared.stop = true;
     lock.unlock();
     for (std::thread &worker : workers)
         worker.join();
+    return going;
 }
 
 // Nothing to hand over between threads, so one input always takes the same
 // path through the code.
-void CMatchRunner::runHere(int games, const GameHandler &onGame,
-                           const ProgressHandler &onProgress) const
+bool CMatchRunner::runHere(int games, const GameHandler &onGame, const ProgressHandler &onProgress,
+                           const Continuation &goOn) const
 {
+    const std::atomic<bool> never { false };
     for (int number = 1; number <= games; ++number) {
-        onGame(play(number));
+        onGame(m_player(number, never));
+        if (!goOn())
+            return false;
         onProgress(number);
     }
+    return true;
 }

@@ -3,38 +3,47 @@
 
 #include "matchgame.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
-// Plays the games of a match between depths A and B, A with White in the
-// odd-numbered games, several at once. Each game depends only on its
-// number and the seed, so the games are the same however many run at once.
+// Plays the games of a match, several at once, and hands them on in game
+// order. Each game depends only on its number and the seed, so the games
+// are the same however many run at once.
 class CMatchRunner
 {
 public:
+    // Plays game `number`; may give up between two move steps once stop is
+    // set, since the game is then thrown away.
+    using Player = std::function<CMatchGame(int number, const std::atomic<bool> &stop)>;
     using GameHandler = std::function<void(const CMatchGame &)>;
     // The number of games finished.
     using ProgressHandler = std::function<void(int)>;
+    // Asked after each game handed on and at each tick: false ends the match.
+    using Continuation = std::function<bool()>;
 
+    // Between depths A and B, A with White in the odd-numbered games.
     CMatchRunner(int depthA, int depthB, std::uint32_t seed);
+    explicit CMatchRunner(Player player);
 
     // Plays games 1 to games, `jobs` at a time. Hands each game to onGame in
-    // game order, and reports progress at least once a second, or after
-    // each game with one job; both on the calling thread.
-    void run(int games, int jobs, const GameHandler &onGame,
-             const ProgressHandler &onProgress) const;
+    // game order, and reports progress at least once a second; all three
+    // handlers run on the calling thread. Once goOn says no, the workers
+    // stop within a move step each. One job plays on the calling thread
+    // itself, asking goOn and reporting after each game. Returns whether
+    // every game was handed on.
+    bool run(
+        int games, int jobs, const GameHandler &onGame, const ProgressHandler &onProgress,
+        const Continuation &goOn = [] { return true; }) const;
 
     // Whether A plays White in game number `game`: in the odd-numbered ones.
     static bool isWhiteA(int game);
 
 private:
-    CMatchGame play(int number) const;
-    // One job: every game on the calling thread.
-    void runHere(int games, const GameHandler &onGame, const ProgressHandler &onProgress) const;
+    bool runHere(int games, const GameHandler &onGame, const ProgressHandler &onProgress,
+                 const Continuation &goOn) const;
 
-    const int m_depthA;
-    const int m_depthB;
-    const std::uint32_t m_seed;
+    const Player m_player;
 };
 
 #endif

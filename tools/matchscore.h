@@ -4,8 +4,7 @@
 #include <string>
 
 // The score of side A of a match and what it says about the difference in
-// strength: the Elo difference with its 95% interval, from the trinomial
-// standard error of the mean score mapped through the logistic Elo curve.
+// strength: the Elo difference with its 95% interval (see CEloInterval).
 class CMatchScore
 {
 public:
@@ -25,10 +24,6 @@ public:
     std::string strengthLine(const std::string &a, const std::string &b) const;
 
 private:
-    // The Elo difference that gives the expected score; infinite at 0 and 1.
-    static double elo(double score);
-    // The half-width of the 95% interval of the mean score.
-    double margin() const;
     static std::string eloText(double elo);
 
     int m_winsA = 0;

@@ -1,6 +1,7 @@
 #include "positiontext.h"
 
 #include "numbertext.h"
+#include "quotedtext.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ bool CPositionText::parse(const std::string &text, CPosition &position, std::str
         return false;
     }
     if (fields.size() > 4) {
-        error = "unexpected text '" + fields[4] + "' after the position";
+        error = "unexpected text " + CQuotedText::quote(fields[4]) + " after the position";
         return false;
     }
     CPosition parsed;
@@ -39,6 +40,9 @@ bool CPositionText::parse(const std::string &text, CPosition &position, std::str
     if (fields.size() > 2 && !parsePending(fields[2], parsed, error))
         return false;
     if (fields.size() > 3 && !parsePlies(fields[3], parsed, error))
+        return false;
+    error = parsed.impossibility(0);
+    if (!error.empty())
         return false;
     position = parsed;
     return true;
@@ -93,14 +97,6 @@ bool CPositionText::parseSquares(const std::string &field, CPosition &position, 
         position.whiteCount += CGameState::isWhite(piece);
         position.blackCount += CGameState::isBlack(piece);
     }
-    for (int side : { CGameState::White, CGameState::Black }) {
-        const int count = side == CGameState::White ? position.whiteCount : position.blackCount;
-        if (count > MaxPieces) {
-            error = std::string(sideName(side)) + " has " + std::to_string(count)
-                + " pieces, at most " + std::to_string(MaxPieces) + " allowed";
-            return false;
-        }
-    }
     return true;
 }
 
@@ -111,7 +107,7 @@ bool CPositionText::parseSide(const std::string &field, CPosition &position, std
     } else if (field == "b") {
         position.sideToMove = CGameState::Black;
     } else {
-        error = "side to move must be 'w' or 'b', not '" + field + "'";
+        error = "side to move must be 'w' or 'b', not " + CQuotedText::quote(field);
         return false;
     }
     return true;
@@ -135,7 +131,7 @@ bool CPositionText::parsePendingSquare(const std::string &item, CPosition &posit
 {
     int square;
     if (!CNumberText::parse(item, square)) {
-        error = "pending capture '" + item + "' is not a square number";
+        error = "pending capture " + CQuotedText::quote(item) + " is not a square number";
         return false;
     }
     if (square < 0 || square >= CGameState::SquareCount) {
@@ -163,7 +159,7 @@ bool CPositionText::parsePlies(const std::string &field, CPosition &position, st
     int plies;
     if (!CNumberText::parse(field, plies) || plies < 0 || plies > MaxPlies) {
         error = "moves without a capture must be a number from 0 to " + std::to_string(MaxPlies)
-            + ", not '" + field + "'";
+            + ", not " + CQuotedText::quote(field);
         return false;
     }
     position.pliesWithoutCapture = plies;

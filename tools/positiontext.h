@@ -15,12 +15,13 @@
 class CPositionText
 {
 public:
-    // The counter stops far beyond the draw limit and far below overflow,
-    // however many moves are played on from it.
+    // The largest count read as a number; a position refuses any beyond
+    // CPosition::MaxPlies.
     static constexpr int MaxPlies = 1000000;
-    static constexpr int MaxPieces = 12;
+    static constexpr int MaxPieces = CPosition::MaxPieces;
 
-    // Reads text into position. On failure position is left as it was and
+    // Reads text into position, which must be one a game could reach (see
+    // CPosition::impossibility). On failure position is left as it was and
     // error says in one line what is wrong, quoting the offending part as
     // given.
     static bool parse(const std::string &text, CPosition &position, std::string &error);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <sys/ioctl.h>
 
-CProgressLine::CProgressLine(std::ostream &out, int total)
+CProgressLine::CProgressLine(std::ostream &out, int total, Width width)
     : m_out(out)
     , m_total(total)
+    , m_width(std::move(width))
     , m_start(Clock::now())
 { }
 
@@ -23,12 +25,21 @@ void CProgressLine::clear()
     draw("");
 }
 
-// The new text covers what the longer old one left.
-void CProgressLine::draw(const std::string &text)
+std::size_t CProgressLine::terminalWidth(int fd)
 {
-    const std::size_t width = std::max(m_width, text.size());
-    m_out << '\r' << text << std::string(width - text.size(), ' ') << '\r' << std::flush;
-    m_width = text.size();
+    winsize size {};
+    return ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
+
+// Spaces cover what the longer old text left. The last column stays free:
+// some terminals wrap as soon as it is written.
+void CProgressLine::draw(std::string text)
+{
+    const std::size_t room = std::max<std::size_t>(m_width(), 1) - 1;
+    text.resize(std::min(text.size(), room));
+    const std::size_t blank = std::min(std::max(m_drawn, text.size()), room) - text.size();
+    m_out << '\r' << text << std::string(blank, ' ') << '\r' << std::flush;
+    m_drawn = text.size();
 }
 
 std::string CProgressLine::duration(double seconds)

@@ -49,6 +49,9 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
         case CPdnReader::GameRead:
             call.out << CPositionText::format(reader.position()) << ' ' << reader.result()
                      << std::endl;
+            // Lost output ends the run; the command line reports it.
+            if (!call.out)
+                return true;
             ++good;
             break;
         case CPdnReader::NoMoreGames:

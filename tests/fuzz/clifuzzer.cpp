@@ -7,6 +7,7 @@
 #include "invariantcheck.h"
 
 #include "tools/commandline.h"
+#include "tools/matchcommand.h"
 #include "tools/numbertext.h"
 #include "tools/positiontext.h"
 
@@ -14,6 +15,7 @@
 #include <climits>
 #include <cstdint>
 #include <iostream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -128,32 +130,30 @@ bool isShallow(const std::string &skill)
     return skill == "poor" || (CNumberText::parse(skill, depth) && depth <= MaxFuzzedDepth);
 }
 
-// A match costs its games times their depth. Its arguments are what is
-// left without the options, --jobs taking the word after it. Only a match
-// of one job takes the same path on every run: with workers the path
-// depends on which game ends first, and a fixed-seed run would not repeat.
+// A match costs its games times their depth. Its arguments and options are
+// read as the tool reads them. Only a match of one job takes the same path
+// on every run: with workers the path depends on which game ends first, and
+// a fixed-seed run would not repeat.
 bool isCostlyMatch(const std::vector<std::string> &arguments)
 {
     std::vector<std::string> words;
-    int jobs = 0;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == "--jobs")
-            CNumberText::parse(++i < arguments.size() ? arguments[i] : "", jobs);
-        else if (arguments[i].rfind("--", 0) != 0)
-            words.push_back(arguments[i]);
-    }
+    std::map<std::string, std::string> options;
+    std::string error;
+    if (!CCommandLine::readWords(CMatchCommand(), { arguments.begin() + 1, arguments.end() }, words,
+                                 options, error))
+        return false;
+    const auto jobs = options.find("jobs");
+    if (jobs == options.end() || jobs->second != "1")
+        return true;
     int games;
-    return jobs != 1 || words.size() != 4 || !isShallow(words[0]) || !isShallow(words[1])
+    return words.size() != 4 || !isShallow(words[0]) || !isShallow(words[1])
         || !CNumberText::parse(words[2], games) || games > MaxFuzzedGames;
 }
 
 // A fixed suite of deep searches, or a count, search or match too deep to
-// repeat thousands of times a second. After "--" every word is an
-// argument, which would move them.
+// repeat thousands of times a second.
 bool tooCostly(const std::vector<std::string> &arguments)
 {
-    if (std::find(arguments.begin(), arguments.end(), "--") != arguments.end())
-        return true;
     if (arguments[0] == "bench")
         return true;
     if (arguments[0] == "match")
@@ -169,18 +169,23 @@ bool tooCostly(const std::vector<std::string> &arguments)
 void checkMatchOutput(const std::vector<std::string> &arguments, const std::string &out,
                       const std::string &err)
 {
-    const bool pdn = std::any_of(arguments.begin(), arguments.end(), [](const std::string &word) {
-        return word.rfind("--pdn", 0) == 0;
-    });
+    std::vector<std::string> words;
+    std::map<std::string, std::string> options;
+    std::string error;
+    CCommandLine::readWords(CMatchCommand(), { arguments.begin() + 1, arguments.end() }, words,
+                            options, error);
+    const bool pdn = options.count("pdn") > 0;
     const std::string &summary = pdn ? err : out;
     CInvariantCheck::require(summary.rfind("result ", 0) == 0
                                  && (pdn ? out.rfind("[Event ", 0) == 0 : err.empty()),
                              "match printed '" + out + "' and '" + err + "'");
 }
 
+// The position played to must read back as input: only a game that the
+// draw rule had ended gets no step.
 void checkPlayOutput(const std::string &out)
 {
-    if (out == "illegal\n")
+    if (out == "illegal\n" || out == "gameover 0\n")
         return;
     const std::vector<std::string> lines = split(out, '\n');
     CPosition position;

@@ -88,6 +88,7 @@ desktop=$root/usr/share/applications/org.example.checkers.desktop
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 check "the menu entry is valid" desktop-file-validate "$desktop"
 check "the menu entry is a game" grep -qx 'Categories=Game;BoardGame;' "$desktop"
+check "the menu entry starts the game without a terminal" test "$(entry Terminal)" = false
 check "the menu entry starts the packaged game" test "$(entry Exec)" = /usr/games/checkers
 icon=$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg
 check "the menu entry's icon is packaged" test -f "$icon"

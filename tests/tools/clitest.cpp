@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -6,6 +7,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -31,16 +33,22 @@ std::string slurp(const std::string &path)
     return text.str();
 }
 
-// Runs the tool named by CHECKERS_CLI with the given arguments and
-// standard input, its two output streams going to files.
-Outcome runCli(const std::vector<std::string> &arguments, const std::string &input = "")
+// Where the tool's standard output goes: a file that is read back, or one
+// of the ways of losing it. A broken pipe is met with SIGPIPE ignored, as
+// under many supervisors.
+enum class Target { File, FullDevice, Closed, BrokenPipe };
+
+// Starts the tool named by CHECKERS_CLI with the given arguments and
+// standard input, its standard error going to stem.err, with Ctrl-C as by
+// default. Gives the process id, or -1.
+pid_t startCli(const std::vector<std::string> &arguments, const std::string &input,
+               const std::string &stem, Target target)
 {
     const char *program = std::getenv("CHECKERS_CLI");
     if (program == nullptr) {
         ADD_FAILURE() << "CHECKERS_CLI is not set";
-        return { "", "", -1 };
+        return -1;
     }
-    const std::string stem = testing::TempDir() + "cli" + std::to_string(getpid());
     std::vector<char *> argv { const_cast<char *>(program) };
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
@@ -49,22 +57,68 @@ Outcome runCli(const std::vector<std::string> &arguments, const std::string &inp
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, (stem + ".in").c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, (stem + ".out").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int pipeEnds[2] = { -1, -1 };
+    switch (target) {
+    case Target::File:
+        posix_spawn_file_actions_addopen(&actions, 1, (stem + ".out").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        break;
+    case Target::FullDevice:
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+        break;
+    case Target::Closed:
+        posix_spawn_file_actions_addclose(&actions, 1);
+        break;
+    case Target::BrokenPipe:
+        signal(SIGPIPE, SIG_IGN);
+        EXPECT_EQ(pipe(pipeEnds), 0);
+        close(pipeEnds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+        break;
+    }
     posix_spawn_file_actions_addopen(&actions, 2, (stem + ".err").c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    posix_spawnattr_setsigdefault(&attributes, &interrupt);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t child;
-    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child, program, &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
+    if (pipeEnds[1] != -1)
+        close(pipeEnds[1]);
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << program;
-        return { "", "", -1 };
+        return -1;
     }
+    return child;
+}
+
+Outcome finishCli(pid_t child, const std::string &stem)
+{
     int status = 0;
     waitpid(child, &status, 0);
     std::remove((stem + ".in").c_str());
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return { slurp(stem + ".out"), slurp(stem + ".err"), code };
+}
+
+std::string stemOf()
+{
+    return testing::TempDir() + "cli" + std::to_string(getpid());
+}
+
+// Runs the tool and waits for it.
+Outcome runCli(const std::vector<std::string> &arguments, const std::string &input = "",
+               Target target = Target::File)
+{
+    const std::string stem = stemOf();
+    const pid_t child = startCli(arguments, input, stem, target);
+    return child == -1 ? Outcome { "", "", -1 } : finishCli(child, stem);
 }
 
 void expectOutput(const std::vector<std::string> &arguments, const std::string &out,
@@ -109,6 +163,8 @@ TEST(Cli, PlaysOneStep)
                  ".............w.................. b - 0\ngameover 3\n");
     expectOutput({ "play", Initial + " - 40", "22", "18" },
                  "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41\ngameover 0\n");
+    // The count that drew the game reads back; nothing is played on from it.
+    expectOutput({ "play", "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41", "9", "14" }, "gameover 0\n");
 }
 
 TEST(Cli, ChoosesAMoveFromASeed)
@@ -128,6 +184,8 @@ TEST(Cli, ChoosesAMoveFromASeed)
     EXPECT_GT(evaluations, 0);
     // Only one legal step: played without any evaluation.
     expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
+    // No step: the side to move has lost.
+    expectOutput({ "best", "b...w........................... w", "5", "1" }, "gameover 4\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
@@ -213,12 +271,68 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
               "checkers-cli: SEED must be a whole number from 0 to 4294967295, not '-1'\n");
 }
 
+// Lost output is a failure of its own, said in one line. The long match
+// would take hours if it did not stop at its first game.
+TEST(Cli, FailsWithStatusOneWhenItsOutputIsLost)
+{
+    const std::pair<Target, std::string> targets[] = {
+        { Target::FullDevice, "No space left on device" },
+        { Target::Closed, "Bad file descriptor" },
+        { Target::BrokenPipe, "Broken pipe" },
+    };
+    const std::vector<std::vector<std::string>> commands = {
+        { "moves", Initial },
+        { "perft", Initial, "1" },
+        { "--help" },
+        { "replay" },
+        { "match", "poor", "poor", "2", "1" },
+        { "match", "medium", "good", "100000", "1", "--pdn", "--jobs", "2" },
+    };
+    for (const auto &[target, reason] : targets) {
+        for (const auto &arguments : commands) {
+            const Outcome outcome = runCli(arguments, "1. 22-18 *\n", target);
+            EXPECT_EQ(outcome.status, 1) << arguments[0] << ": " << reason;
+            EXPECT_EQ(outcome.err, "checkers-cli: write error: " + reason + "\n");
+        }
+    }
+}
+
+// Ctrl-C ends a match between two games, so that what it wrote reads back.
+TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
+{
+    const std::string stem = stemOf();
+    const pid_t child = startCli({ "match", "good", "good", "100000", "1", "--pdn", "--jobs", "2" },
+                                 "", stem, Target::File);
+    ASSERT_NE(child, -1);
+    for (;;) {
+        std::ifstream out(stem + ".out", std::ios::ate);
+        if (out.tellg() > 0)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(child, SIGINT);
+    const Outcome outcome = finishCli(child, stem);
+    EXPECT_EQ(outcome.status, 130);
+    EXPECT_EQ(outcome.err, "checkers-cli: interrupted\n");
+    EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << outcome.out;
+}
+
 TEST(Cli, AnswersHelpAndVersion)
 {
     const Outcome help = runCli({ "--help" });
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.substr(0, help.out.find('\n')), Usage);
+    // What a person needs from the help alone: the position format, and
+    // every range and rule a command's input must meet.
+    for (const char *statement :
+         { "POS is one argument, SQUARES SIDE [PENDING [PLIES]]", "PLIES counts the moves",
+           "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
+           "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
+           "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
+           "1 if the output\ncould not be written" }) {
+        EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
+    }
     expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
 }
 

@@ -1,4 +1,5 @@
 #include "tools/commandline.h"
+#include "tools/matchcommand.h"
 #include "tools/movescommand.h"
 #include "tools/perftcommand.h"
 
@@ -43,8 +44,13 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
         { { "perft", Initial },
           "checkers-cli: perft takes 2 arguments (perft POS DEPTH), not 1\n" },
         { { "-x", "moves", Initial }, "checkers-cli: unknown option '-x'\n" },
-        { { "perft", Initial, "--depth", "2" },
-          "checkers-cli: The following argument was not expected: --depth\n" },
+        { { "perft", Initial, "--depth", "2" }, "checkers-cli: perft has no option '--depth'\n" },
+        // Quoted arguments are cut at 40 bytes.
+        { { std::string(50, 'x') },
+          "checkers-cli: unknown command '" + std::string(40, 'x') + "...'\n" },
+        { { "moves", std::string(50, 'w') },
+          "checkers-cli: bad position '" + std::string(40, 'w')
+              + "...': position needs the squares and the side to move\n" },
     };
     // Negative numbers are arguments, not options.
     EXPECT_EQ(run({ "perft", Initial, "-1" }).err,
@@ -84,4 +90,50 @@ TEST(CommandLine, ShowsRefusedBytesAsEscapes)
     EXPECT_EQ(outcome.err,
               "checkers-cli: bad position '" + Initial
                   + "\\x0d\\x0a': side to move must be 'w' or 'b', not 'w\\x0d\\x0a'\n");
+}
+
+// The words after match's name: its options wherever they stand before
+// "--", its arguments in order; each refusal names the option.
+TEST(CommandLine, ReadsOptionsAndArgumentsAsTyped)
+{
+    using Options = std::map<std::string, std::string>;
+    struct Case
+    {
+        std::vector<std::string> words;
+        std::vector<std::string> arguments;
+        Options options;
+        std::string error;
+    };
+    const Case cases[] = {
+        { { "poor", "good", "--", "2", "1" }, { "poor", "good", "2", "1" }, {}, "" },
+        { { "--pdn", "a", "--", "--jobs", "-j" }, { "a", "--jobs", "-j" }, { { "pdn", "" } }, "" },
+        { { "a", "-j", "3", "b" }, { "a", "b" }, { { "jobs", "3" } }, "" },
+        { { "-j3", "--pdn" }, {}, { { "jobs", "3" }, { "pdn", "" } }, "" },
+        { { "--jobs=4", "-1", "-" }, { "-1", "-" }, { { "jobs", "4" } }, "" },
+        { { "--jobs", "--pdn" }, {}, { { "jobs", "--pdn" } }, "" },
+        { { "--jobs", "1", "-j", "2" }, {}, {}, "--jobs is given twice" },
+        { { "a", "--jobs" }, {}, {}, "--jobs needs a value: --jobs N" },
+        { { "-j" }, {}, {}, "-j needs a value: -j N" },
+        { { "--pdn=1" }, {}, {}, "--pdn takes no value" },
+        { { "--pdn=" }, {}, {}, "--pdn takes no value" },
+        { { "--pgn" }, {}, {}, "match has no option '--pgn'" },
+        { { "-p" }, {}, {}, "match has no option '-p'" },
+        { { "--" + std::string(50, 'x') + "=1" },
+          {},
+          {},
+          "match has no option '--" + std::string(38, 'x') + "...'" },
+    };
+    const CMatchCommand match;
+    for (const Case &test : cases) {
+        std::vector<std::string> arguments;
+        Options options;
+        std::string error;
+        const bool read = CCommandLine::readWords(match, test.words, arguments, options, error);
+        EXPECT_EQ(read, test.error.empty()) << test.words[0];
+        EXPECT_EQ(error, test.error);
+        if (read) {
+            EXPECT_EQ(arguments, test.arguments) << test.words[0];
+            EXPECT_EQ(options, test.options) << test.words[0];
+        }
+    }
 }

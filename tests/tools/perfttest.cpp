@@ -54,19 +54,23 @@ CPosition fromText(const std::string &text)
     return position;
 }
 
-// Up to twelve pieces of each side anywhere, men on their far row included.
+// Up to twelve pieces of each side anywhere, a man on the row where it
+// would have been crowned made a king.
 CPosition randomPosition(std::mt19937 &random)
 {
     const char pieces[] = "wWbB";
     std::string text(CGameState::SquareCount, '.');
     int white = 0, black = 0;
-    for (char &square : text) {
+    for (char &cell : text) {
         if (random() % 3 != 0)
             continue;
-        const char piece = pieces[random() % 4];
+        char piece = pieces[random() % 4];
+        const auto square = &cell - text.data();
+        if ((piece == 'w' && square <= 3) || (piece == 'b' && square >= 28))
+            piece = piece == 'w' ? 'W' : 'B';
         int &count = piece == 'w' || piece == 'W' ? white : black;
         if (count < 12) {
-            square = piece;
+            cell = piece;
             ++count;
         }
     }

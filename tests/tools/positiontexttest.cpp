@@ -44,7 +44,8 @@ TEST(PositionText, InitialPositionReadsAsTheRulesSetItUp)
 
 TEST(PositionText, CountsPiecesAndKeepsPendingOrder)
 {
-    const std::string text = "W..B.bb..........w.......w.b...B w 5,27,3 40";
+    // The man on 10 goes on with the capture, over 6.
+    const std::string text = "W..B.bb...w..............w.b...B w 5,27,3 40";
     const CPosition position = parsed(text);
     EXPECT_EQ(position.whiteCount, 3);
     EXPECT_EQ(position.whiteKings, 1);
@@ -58,7 +59,7 @@ TEST(PositionText, CountsPiecesAndKeepsPendingOrder)
     EXPECT_EQ(CPositionText::format(parsed(Initial + " -")), Initial + " - 0");
 }
 
-TEST(PositionText, RefusesMalformedText)
+TEST(PositionText, RefusesMalformedTextAndImpossiblePositions)
 {
     const std::string squares = Initial.substr(0, 32);
     const std::pair<std::string, std::string> cases[] = {
@@ -84,6 +85,11 @@ TEST(PositionText, RefusesMalformedText)
         { Initial + " - 1000001", "not '1000001'" },
         { Initial + " - 99999999999999999999", "not '99999999999999999999'" },
         { Initial + " - 4x", "not '4x'" },
+        // Positions no game reaches.
+        { "w..." + squares.substr(4, 27) + ". b", "white man on 0 would have been crowned" },
+        { "...." + squares.substr(4, 27) + "b w", "black man on 31 would have been crowned" },
+        { Initial + " 5", "no capture goes on from them" },
+        { Initial + " - 42", "42 moves without a capture: the game was drawn at 41" },
     };
     for (const auto &[text, expected] : cases) {
         const std::string error = errorOf(text);

@@ -1,0 +1,20 @@
+#ifndef CHECKERS_TOOLS_QUOTEDTEXT_H
+#define CHECKERS_TOOLS_QUOTEDTEXT_H
+
+#include <string>
+
+// Text that an error line quotes, cut so that the line stays readable
+// however long the offending argument or token was.
+class CQuotedText
+{
+public:
+    // The longest quote, in bytes.
+    static constexpr std::string::size_type MaxQuote = 40;
+
+    // The first length bytes of text and "...", or all of a shorter text.
+    static std::string shortened(const std::string &text, std::string::size_type length);
+    // Text in single quotes, cut at MaxQuote bytes.
+    static std::string quote(const std::string &text);
+};
+
+#endif
