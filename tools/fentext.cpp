@@ -12,12 +12,6 @@ const char *colourName(int side)
     return side == CGameState::White ? "white" : "black";
 }
 
-bool onCrowningRow(int square, int piece)
-{
-    return (piece == CGameState::WhiteMan && square <= 3)
-        || (piece == CGameState::BlackMan && square >= 28);
-}
-
 } // namespace
 
 bool CFenText::parse(const std::string &text, CPosition &position, int &firstMove,
@@ -162,11 +156,6 @@ bool CFenText::place(int square, int piece, CPosition &position, std::string &er
         error = "square " + name + " is given twice";
         return false;
     }
-    if (onCrowningRow(square, piece)) {
-        error = std::string("a ") + colourName(piece) + " man on " + name
-            + " would have been crowned there";
-        return false;
-    }
     position.squares[square] = piece;
     position.whiteCount += CGameState::isWhite(piece);
     position.blackCount += CGameState::isBlack(piece);
@@ -177,11 +166,13 @@ bool CFenText::place(int square, int piece, CPosition &position, std::string &er
 
 bool CFenText::checkPlayable(const CPosition &position, std::string &error)
 {
+    // A square is named 1 to 32 here.
+    error = position.impossibility(1);
+    if (!error.empty())
+        return false;
     for (int side : { CGameState::White, CGameState::Black }) {
-        const int count = side == CGameState::White ? position.whiteCount : position.blackCount;
-        if (count == 0 || count > CPositionText::MaxPieces) {
-            error = std::string(colourName(side)) + " has " + std::to_string(count)
-                + " pieces, not 1 to " + std::to_string(CPositionText::MaxPieces);
+        if ((side == CGameState::White ? position.whiteCount : position.blackCount) == 0) {
+            error = std::string(colourName(side)) + " has no pieces";
             return false;
         }
     }

@@ -3,22 +3,17 @@
 #include "fentext.h"
 #include "pdngametype.h"
 #include "pdnwriter.h"
+#include "quotedtext.h"
 
 namespace {
 
-// Longer offending text, and reasons that quote more of it, are cut, so
-// that the message stays a readable line.
-constexpr std::string::size_type MaxQuote = 40;
+// Reasons that quote more of the offending text are cut too, so that the
+// message stays a readable line.
 constexpr std::string::size_type MaxReason = 160;
-
-std::string shortened(const std::string &text, std::string::size_type length)
-{
-    return text.size() > length ? text.substr(0, length) + "..." : text;
-}
 
 std::string quote(const std::string &text)
 {
-    return text.empty() ? "at the end of the input" : "'" + shortened(text, MaxQuote) + "'";
+    return text.empty() ? "at the end of the input" : CQuotedText::quote(text);
 }
 
 // The international results as the other games write them; 0-0, a double
@@ -241,7 +236,7 @@ bool CPdnReader::finish(const Token &token)
 bool CPdnReader::fail(const std::string &text, const std::string &reason)
 {
     m_error = "game " + std::to_string(m_gameNumber) + ", move " + std::to_string(m_moveNumber)
-        + ", " + quote(text) + ": " + shortened(reason, MaxReason);
+        + ", " + quote(text) + ": " + CQuotedText::shortened(reason, MaxReason);
     return false;
 }
 

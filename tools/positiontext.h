@@ -18,7 +18,6 @@ public:
     // The largest count read as a number; a position refuses any beyond
     // CPosition::MaxPlies.
     static constexpr int MaxPlies = 1000000;
-    static constexpr int MaxPieces = CPosition::MaxPieces;
 
     // Reads text into position, which must be one a game could reach (see
     // CPosition::impossibility). On failure position is left as it was and
