@@ -14,6 +14,18 @@ const char *sideName(int side)
 
 bool CPositionText::parse(const std::string &text, CPosition &position, std::string &error)
 {
+    CPosition parsed;
+    if (!read(text, parsed, error))
+        return false;
+    error = parsed.impossibility(0);
+    if (!error.empty())
+        return false;
+    position = parsed;
+    return true;
+}
+
+bool CPositionText::read(const std::string &text, CPosition &position, std::string &error)
+{
     if (text.empty()) {
         error = "position is empty";
         return false;
@@ -40,9 +52,6 @@ bool CPositionText::parse(const std::string &text, CPosition &position, std::str
     if (fields.size() > 2 && !parsePending(fields[2], parsed, error))
         return false;
     if (fields.size() > 3 && !parsePlies(fields[3], parsed, error))
-        return false;
-    error = parsed.impossibility(0);
-    if (!error.empty())
         return false;
     position = parsed;
     return true;

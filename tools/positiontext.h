@@ -24,6 +24,9 @@ public:
     // error says in one line what is wrong, quoting the offending part as
     // given.
     static bool parse(const std::string &text, CPosition &position, std::string &error);
+    // The same without the test of reachability: any position the rules can
+    // hold, as tests of the rules and the search set them up.
+    static bool read(const std::string &text, CPosition &position, std::string &error);
     // Writes every field, the optional ones included.
     static std::string format(const CGameState &position);
     // The parts between separators, empty ones included.

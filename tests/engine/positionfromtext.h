@@ -10,12 +10,13 @@
 #include <string>
 #include <utility>
 
-// A position in the console tool's text form; a typo in a test fails it.
+// A position in the console tool's text form, reachable in a game or not; a
+// typo in a test fails it.
 inline CPosition positionFromText(const std::string &text)
 {
     CPosition position;
     std::string error;
-    EXPECT_TRUE(CPositionText::parse(text, position, error)) << text << ": " << error;
+    EXPECT_TRUE(CPositionText::read(text, position, error)) << text << ": " << error;
     return position;
 }
 
