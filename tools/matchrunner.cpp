@@ -40,16 +40,16 @@ CMatchGame CMatchRunner::play(int number) const
                       m_seed);
 }
 
-void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
+void CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame,
                        const ProgressHandler &onProgress) const
 {
     if (jobs == 1) {
-        runHere(games, onGame, onProgress);
+        runHere(first, games, onGame, onProgress);
         return;
     }
     Shared shared;
     shared.games.resize(games);
-    const auto work = [this, &shared, games] {
+    const auto work = [this, &shared, first, games] {
         for (;;) {
             int index;
             {
@@ -58,7 +58,7 @@ void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
                     return;
                 index = shared.next++;
             }
-            CMatchGame game = play(index + 1);
+            CMatchGame game = play(first + index);
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
                 shared.games[index] = std::move(game);
@@ -99,11 +99,11 @@ void CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
 
 // Nothing to hand over between threads, so one input always takes the same
 // path through the code.
-void CMatchRunner::runHere(int games, const GameHandler &onGame,
+void CMatchRunner::runHere(int first, int games, const GameHandler &onGame,
                            const ProgressHandler &onProgress) const
 {
-    for (int number = 1; number <= games; ++number) {
-        onGame(play(number));
-        onProgress(number);
+    for (int done = 1; done <= games; ++done) {
+        onGame(play(first + done - 1));
+        onProgress(done);
     }
 }

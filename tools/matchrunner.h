@@ -18,10 +18,10 @@ public:
 
     CMatchRunner(int depthA, int depthB, std::uint32_t seed);
 
-    // Plays games 1 to games, `jobs` at a time. Hands each game to onGame in
+    // Plays `games` games from number `first` on, `jobs` at a time. Hands each game to onGame in
     // game order, and reports progress at least once a second, or after
     // each game with one job; both on the calling thread.
-    void run(int games, int jobs, const GameHandler &onGame,
+    void run(int first, int games, int jobs, const GameHandler &onGame,
              const ProgressHandler &onProgress) const;
 
     // Whether A plays White in game number `game`: in the odd-numbered ones.
@@ -30,7 +30,8 @@ public:
 private:
     CMatchGame play(int number) const;
     // One job: every game on the calling thread.
-    void runHere(int games, const GameHandler &onGame, const ProgressHandler &onProgress) const;
+    void runHere(int first, int games, const GameHandler &onGame,
+                 const ProgressHandler &onProgress) const;
 
     const int m_depthA;
     const int m_depthB;

@@ -12,7 +12,8 @@ namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
 const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-                          "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn] | "
+                          "best POS DEPTH SEED | bench | "
+                          "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] | "
                           "replay [--keep-going]";
 
 struct Outcome
@@ -195,6 +196,10 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "poor", "poor", "2", "1", "--jobs", "1", "--jobs", "2" },
         { "match", "poor", "poor", "2", "1", "--pgn" },
         { "match", "poor", "poor", "2", "1", "--pdn=0" },
+        { "match", "poor", "poor", "6", "1", "--games", "0-3" },
+        { "match", "poor", "poor", "6", "1", "--games", "4-3" },
+        { "match", "poor", "poor", "6", "1", "--games", "5-7" },
+        { "match", "poor", "poor", "6", "1", "--games", "5" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
