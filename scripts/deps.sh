@@ -11,6 +11,7 @@ packages=(
   libcli11-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   desktop-file-utils dpkg-dev file lintian appstream man-db
+  parallel
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "perftcommand.h"
 #include "playcommand.h"
 #include "replaycommand.h"
+#include "tallycommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -34,6 +35,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CBenchCommand>());
     commands.push_back(std::make_unique<CMatchCommand>());
     commands.push_back(std::make_unique<CReplayCommand>(std::cin));
+    commands.push_back(std::make_unique<CTallyCommand>(std::cin));
     return commands;
 }
 

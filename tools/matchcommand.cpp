@@ -1,5 +1,6 @@
 #include "matchcommand.h"
 
+#include "matchevent.h"
 #include "matchrunner.h"
 #include "matchscore.h"
 #include "numbertext.h"
@@ -64,8 +65,7 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         return false;
     const int games = last - first + 1;
     const bool pdn = call.options.count("pdn") > 0;
-    const CPdnWriter::Tags tags { "checkers-cli match " + a + ' ' + b + ' ' + call.arguments[2]
-                                      + ' ' + call.arguments[3],
+    const CPdnWriter::Tags tags { CMatchEvent::text(call.arguments),
                                   "?",
                                   today(),
                                   0,
