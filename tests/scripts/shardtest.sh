@@ -9,10 +9,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 match=(match 1 2 12 7)
 
-"$cli" "${match[@]}" --pdn >"$work/whole.pdn" 2>"$work/whole.summary"
-# --will-cite: the notice would wait for an answer on a terminal.
+"$cli" "${match[@]}" --jobs 2 --pdn >"$work/whole.pdn" 2>"$work/whole.summary"
+# --will-cite: the notice would wait for an answer on a terminal. Shards of
+# one job each, as parallel runs them at once, and the whole match on
+# workers: the two ways the games are handed on.
 parallel --will-cite --keep-order --halt now,fail=1 \
-  "$cli" "${match[@]}" --games {} --pdn ::: 1-3 4-6 7-9 10-12 >"$work/shards.pdn" 2>/dev/null
+  "$cli" "${match[@]}" --games {} --jobs 1 --pdn ::: 1-3 4-6 7-9 10-12 \
+  >"$work/shards.pdn" 2>/dev/null
 "$cli" tally --complete <"$work/shards.pdn" >"$work/tally"
 
 # A run may span midnight: the date is the one tag that may differ.
