@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev clang-format clang-tidy
   desktop-file-utils dpkg-dev file lintian appstream man-db
+  parallel
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include "playcommand.h"
 #include "quotedtext.h"
 #include "replaycommand.h"
+#include "tallycommand.h"
 
 #include <cctype>
 #include <cstring>
@@ -42,6 +43,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CBenchCommand>());
     commands.push_back(std::make_unique<CMatchCommand>());
     commands.push_back(std::make_unique<CReplayCommand>(std::cin));
+    commands.push_back(std::make_unique<CTallyCommand>(std::cin));
     return commands;
 }
 

@@ -1,6 +1,7 @@
 #include "matchcommand.h"
 
 #include "interruption.h"
+#include "matchevent.h"
 #include "matchrunner.h"
 #include "matchscore.h"
 #include "numbertext.h"
@@ -35,7 +36,7 @@ std::vector<std::string> CMatchCommand::parameters() const
 
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
-    return { { "jobs", "N", 'j' }, { "pdn", "" } };
+    return { { "games", "FROM-TO" }, { "jobs", "N", 'j' }, { "pdn", "" } };
 }
 
 std::string CMatchCommand::help() const
@@ -51,6 +52,8 @@ std::string CMatchCommand::help() const
            "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
            "its 95% likelihood-ratio interval over wins, draws and losses, and the time\n"
            "taken.\n"
+           "--games FROM-TO: play only games FROM to TO of the match, the same games in\n"
+           "the same PDN, so that shards of a match can run apart and be added up by tally.\n"
            "--jobs N, -j N: play N games at once, 1 to 256 (default: the number of processors\n"
            "the tool may run on, as nproc counts them).\n"
            "--pdn (no value): write the games in PDN to standard output, the summary to\n"
@@ -61,15 +64,16 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
 {
     const std::string &a = call.arguments[0];
     const std::string &b = call.arguments[1];
-    int depthA, depthB, games, jobs;
+    int depthA, depthB, total, first, last, jobs;
     std::uint32_t seed;
     if (!readSkill(a, "A", depthA, error) || !readSkill(b, "B", depthB, error)
-        || !readNumber(call.arguments[2], "GAMES", 1, MaxGames, games, error)
-        || !readSeed(call.arguments[3], seed, error) || !readJobs(call, jobs, error))
+        || !readNumber(call.arguments[2], "GAMES", 1, MaxGames, total, error)
+        || !readSeed(call.arguments[3], seed, error) || !readRange(call, total, first, last, error)
+        || !readJobs(call, jobs, error))
         return false;
+    const int games = last - first + 1;
     const bool pdn = call.options.count("pdn") > 0;
-    const CPdnWriter::Tags tags { "checkers-cli match " + a + ' ' + b + ' ' + call.arguments[2]
-                                      + ' ' + call.arguments[3],
+    const CPdnWriter::Tags tags { CMatchEvent::text(call.arguments),
                                   "?",
                                   today(),
                                   0,
@@ -101,7 +105,7 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     const CInterruption interruption;
     const auto goOn = [&call] { return call.out.good() && !CInterruption::requested(); };
     const bool finished
-        = CMatchRunner(depthA, depthB, seed).run(games, jobs, onGame, onProgress, goOn);
+        = CMatchRunner(depthA, depthB, seed).run(first, games, jobs, onGame, onProgress, goOn);
     if (progress)
         progress->clear();
     if (!finished)
@@ -148,6 +152,27 @@ bool CMatchCommand::readSkill(const std::string &text, const std::string &what, 
     }
     error = what + " must be poor, medium, good or a depth from 1 to " + std::to_string(MaxDepth)
         + ", not " + CQuotedText::quote(text);
+    return false;
+}
+
+// All the games unless --games names some.
+bool CMatchCommand::readRange(const Call &call, int total, int &first, int &last,
+                              std::string &error)
+{
+    const auto given = call.options.find("games");
+    if (given == call.options.end()) {
+        first = 1;
+        last = total;
+        return true;
+    }
+    const std::string &text = given->second;
+    const std::string::size_type dash = text.find('-');
+    if (dash != std::string::npos && CNumberText::parse(text.substr(0, dash), first)
+        && CNumberText::parse(text.substr(dash + 1), last) && first >= 1 && first <= last
+        && last <= total)
+        return true;
+    error = "--games must be FROM-TO, game numbers from 1 to " + std::to_string(total)
+        + " with FROM not after TO, not '" + text + "'";
     return false;
 }
 

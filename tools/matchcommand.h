@@ -6,9 +6,10 @@
 
 class CMatchGame;
 
-// match A B GAMES SEED [--jobs N] [--pdn]: self-play between two skills or
-// search depths, with a summary of the score and what it says about their
-// difference in strength; --pdn writes the games as well.
+// match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn]: self-play
+// between two skills or search depths, with a summary of the score and what
+// it says about their difference in strength; --pdn writes the games as
+// well, --games only some of them.
 class CMatchCommand : public CCommand
 {
 public:
@@ -26,6 +27,7 @@ private:
     // poor, medium or good, or a depth from 1 to MaxDepth.
     static bool readSkill(const std::string &text, const std::string &what, int &depth,
                           std::string &error);
+    static bool readRange(const Call &call, int total, int &first, int &last, std::string &error);
     static bool readJobs(const Call &call, int &jobs, std::string &error);
     static int processors();
     static void writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game);

@@ -44,14 +44,14 @@ bool CMatchRunner::isWhiteA(int game)
     return game % 2 == 1;
 }
 
-bool CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
+bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame,
                        const ProgressHandler &onProgress, const Continuation &goOn) const
 {
     if (jobs == 1)
-        return runHere(games, onGame, onProgress, goOn);
+        return runHere(first, games, onGame, onProgress, goOn);
     Shared shared;
     shared.games.resize(games);
-    const auto work = [this, &shared, games] {
+    const auto work = [this, &shared, first, games] {
         for (;;) {
             int index;
             {
@@ -60,7 +60,7 @@ bool CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
                     return;
                 index = shared.next++;
             }
-            CMatchGame game = m_player(index + 1, shared.stop);
+            CMatchGame game = m_player(first + index, shared.stop);
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
                 shared.games[index] = std::move(game);
@@ -107,15 +107,15 @@ bool CMatchRunner::run(int games, int jobs, const GameHandler &onGame,
 
 // Nothing to hand over between threads, so one input always takes the same
 // path through the code.
-bool CMatchRunner::runHere(int games, const GameHandler &onGame, const ProgressHandler &onProgress,
-                           const Continuation &goOn) const
+bool CMatchRunner::runHere(int first, int games, const GameHandler &onGame,
+                           const ProgressHandler &onProgress, const Continuation &goOn) const
 {
     const std::atomic<bool> never { false };
-    for (int number = 1; number <= games; ++number) {
-        onGame(m_player(number, never));
+    for (int done = 1; done <= games; ++done) {
+        onGame(m_player(first + done - 1, never));
         if (!goOn())
             return false;
-        onProgress(number);
+        onProgress(done);
     }
     return true;
 }

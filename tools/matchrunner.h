@@ -26,21 +26,21 @@ public:
     CMatchRunner(int depthA, int depthB, std::uint32_t seed);
     explicit CMatchRunner(Player player);
 
-    // Plays games 1 to games, `jobs` at a time. Hands each game to onGame in
-    // game order, and reports progress at least once a second; all three
-    // handlers run on the calling thread. Once goOn says no, the workers
-    // stop within a move step each. One job plays on the calling thread
-    // itself, asking goOn and reporting after each game. Returns whether
-    // every game was handed on.
+    // Plays `games` games from number `first` on, `jobs` at a time. Hands
+    // each game to onGame in game order, and reports progress at least once
+    // a second; all three handlers run on the calling thread. Once goOn says
+    // no, the workers stop within a move step each. One job plays on the
+    // calling thread itself, asking goOn and reporting after each game.
+    // Returns whether every game was handed on.
     bool run(
-        int games, int jobs, const GameHandler &onGame, const ProgressHandler &onProgress,
-        const Continuation &goOn = [] { return true; }) const;
+        int first, int games, int jobs, const GameHandler &onGame,
+        const ProgressHandler &onProgress, const Continuation &goOn = [] { return true; }) const;
 
     // Whether A plays White in game number `game`: in the odd-numbered ones.
     static bool isWhiteA(int game);
 
 private:
-    bool runHere(int games, const GameHandler &onGame, const ProgressHandler &onProgress,
+    bool runHere(int first, int games, const GameHandler &onGame, const ProgressHandler &onProgress,
                  const Continuation &goOn) const;
 
     const Player m_player;

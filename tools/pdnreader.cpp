@@ -240,6 +240,12 @@ bool CPdnReader::fail(const std::string &text, const std::string &reason)
     return false;
 }
 
+std::string CPdnReader::tagValue(const std::string &name) const
+{
+    const Token *found = tag(name);
+    return found == nullptr ? "" : found->value;
+}
+
 const CPdnReader::Token *CPdnReader::tag(const std::string &name) const
 {
     const auto found = m_tags.find(name);

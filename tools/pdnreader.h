@@ -28,6 +28,8 @@ public:
     // 2-0, 1-1 and 0-2 written the standard way.
     const CPosition &position() const { return m_lines.current(); }
     const std::string &result() const { return m_result; }
+    // The value of one of the last game's tags; empty without it.
+    std::string tagValue(const std::string &name) const;
     // After BadInput: the game and move numbers, the offending text and
     // what is wrong with it, in one line.
     const std::string &error() const { return m_error; }

@@ -1,7 +1,7 @@
 // Puts arbitrary text to the console tool: as a position, as a number and,
-// split at newlines, as its arguments; after a first line "replay", the
-// rest is what replay reads on standard input. Every input must give a
-// result or a one-line error; a position read must be sound and survive a
+// split at newlines, as its arguments; after a first line "replay" or
+// "tally", the rest is what the command reads on standard input. Every
+// input must give a result or a one-line error; a position read must be sound and survive a
 // round trip through its text form.
 
 #include "invariantcheck.h"
@@ -279,18 +279,22 @@ void checkReplayOutput(const std::string &out)
     }
 }
 
-void checkReplay(const std::string &input)
+// A command that reads standard input, given the rest of the text, never
+// the fuzzer's own input, which may be a terminal.
+void checkReading(const std::string &command, const std::string &input)
 {
     std::istringstream in(input);
     std::streambuf *const standardInput = std::cin.rdbuf(in.rdbuf());
     const CCommandLine commandLine;
     std::ostringstream out, err;
-    const int status = commandLine.run({ "replay" }, out, err);
+    const int status = commandLine.run({ command }, out, err);
     std::cin.rdbuf(standardInput);
-    checkReplayOutput(out.str());
+    if (command == "replay")
+        checkReplayOutput(out.str());
     if (status == 0)
-        CInvariantCheck::require(err.str().empty() && !out.str().empty(),
-                                 "replay succeeded with '" + err.str() + "'");
+        CInvariantCheck::require(err.str().empty() && !out.str().empty()
+                                     && (command == "replay" || out.str().rfind("result ", 0) == 0),
+                                 command + " succeeded with '" + err.str() + "'");
     else
         checkRefusal(status, err.str());
 }
@@ -303,8 +307,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkPositionText(text);
     checkNumberText(text);
     const std::string::size_type lineEnd = text.find('\n');
-    if (text.compare(0, lineEnd, "replay") == 0)
-        checkReplay(lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1));
+    const std::string command = text.substr(0, lineEnd);
+    if (command == "replay" || command == "tally")
+        checkReading(command, lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1));
     else
         checkCommandLine(split(text, '\n'));
     return 0;

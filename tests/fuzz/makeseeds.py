@@ -12,6 +12,12 @@ INITIAL_POS = INITIAL + " w"
 MID_CAPTURE = ".................b....w..b...... w 25 0"
 KING_ENDGAME = "B.........b.................W... w"
 MIXED = "W..B.bb..........w.......w.b...B w 5,27,3 40"
+# The one game of "match 1 1 1 604".
+MATCH_GAME = ("[Event \"checkers-cli match 1 1 1 604\"]\n[Round \"1\"]\n"
+              "1. 24-20 10-15 2. 23-19 15x24 3. 28x19 11-15 4. 19x10 7x14 5. 20-16 12x19\n"
+              "6. 22-18 14x23 7. 27x18 19-24 8. 18-15 24-27 9. 31x24 9-13 10. 15-10 6x15\n"
+              "11. 21-17 13x22x31 12. 25-22 31x17 13. 24-19 15x24 14. 32-27 24x31 15. 30-26\n"
+              "31x22 16. 29-25 22x29 0-1\n")
 
 
 def board(pieces):
@@ -86,6 +92,9 @@ CLI_SEEDS = {
     "replay-variations": "replay\n1. 22-18 (1. 23-19 11-16 (1... 9-13 (10-14)) 2. 19-15) (21-17) "
                          "11-15 2. 18x11 *\n[GameType \"25\"] *\n1. 11-15 *",
     "replay-deep-variation": "replay\n1. 22-18 " + "(22-17 " * 3000 + ")" * 3000 + " *",
+    # tally: the whole of a match of one game, then that game twice.
+    "tally-match": "tally\n" + MATCH_GAME,
+    "tally-twice": "tally\n" + MATCH_GAME + "\n" + MATCH_GAME,
 }
 
 

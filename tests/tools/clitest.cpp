@@ -14,8 +14,9 @@ namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
 const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-                          "best POS DEPTH SEED | bench | match A B GAMES SEED [--jobs N] [--pdn] | "
-                          "replay [--keep-going]";
+                          "best POS DEPTH SEED | bench | "
+                          "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] | "
+                          "replay [--keep-going] | tally [--complete]";
 
 struct Outcome
 {
@@ -253,6 +254,10 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "poor", "poor", "2", "1", "--jobs", "1", "--jobs", "2" },
         { "match", "poor", "poor", "2", "1", "--pgn" },
         { "match", "poor", "poor", "2", "1", "--pdn=0" },
+        { "match", "poor", "poor", "6", "1", "--games", "0-3" },
+        { "match", "poor", "poor", "6", "1", "--games", "4-3" },
+        { "match", "poor", "poor", "6", "1", "--games", "5-7" },
+        { "match", "poor", "poor", "6", "1", "--games", "5" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
@@ -404,4 +409,57 @@ TEST(Cli, WritesMatchGamesInPdn)
     pdn = runCli({ "match", "1", "2", "8", "7", "--pdn" }).out;
     std::replace(pdn.begin(), pdn.end(), '\n', ' ');
     EXPECT_NE(pdn.find(" 18. 20x11 12x3 6-10 19. 3x14 "), std::string::npos) << pdn;
+}
+
+// Shards of a match add up in any order as match counts the whole; a set of
+// games that is not one match's, or with --complete not all of it, is
+// refused in one line that names the game.
+TEST(Cli, TalliesTheGamesOfOneMatch)
+{
+    const auto games = [](const std::string &seed, const std::string &range) {
+        return runCli({ "match", "1", "2", "4", seed, "--pdn", "--games", range }).out;
+    };
+    const std::string firstHalf = games("7", "1-2"), secondHalf = games("7", "3-4");
+    const std::string summary = runCli({ "match", "1", "2", "4", "7" }).out;
+    expectOutput({ "tally", "--complete" },
+                 summary.substr(0, summary.rfind('\n', summary.size() - 2)) + "\n4 of 4 games\n",
+                 secondHalf + firstHalf);
+
+    const std::string event = "[Event \"checkers-cli match 1 2 4 7\"]\n";
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string error;
+    } refusals[] = {
+        { { "tally" }, "", "the input holds no game" },
+        { { "tally" },
+          "[Event \"Club\"]\n1. 22-18 *\n",
+          "game 1: its Event tag names no match of checkers-cli" },
+        { { "tally" },
+          firstHalf + games("8", "3-3"),
+          "game 3: its Event tag names another match than game 1's" },
+        { { "tally" },
+          firstHalf + games("7", "2-2"),
+          "game 3: Round 2 was given already, to game 2" },
+        { { "tally" },
+          event + "[Round \"5\"]\n1. 22-18 *\n",
+          "game 1: its Round is no game of the match, 1 to 4" },
+        { { "tally" },
+          firstHalf + event + "[Round \"3\"]\n1. 22-19 *\n",
+          "game 3, move 1, '22-19': the rules do not allow 22-19" },
+        { { "tally" },
+          event + "[Round \"3\"]\n1. 22-18 *\n",
+          "game 1: the moves stop before the rules end the game" },
+        { { "tally", "--complete" },
+          secondHalf + games("7", "1-1"),
+          "Round 2 of the match's 4 games is missing" },
+        { { "tally", "--complete" }, firstHalf, "Round 3 of the match's 4 games is missing" },
+    };
+    for (const auto &refusal : refusals) {
+        const Outcome outcome = runCli(refusal.arguments, refusal.input);
+        EXPECT_EQ(outcome.status, 2) << refusal.error;
+        EXPECT_EQ(outcome.out, "") << refusal.error;
+        EXPECT_EQ(outcome.err, "checkers-cli: " + refusal.error + "\n");
+    }
 }

@@ -99,7 +99,7 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     });
     std::vector<int> order;
     EXPECT_TRUE(runner.run(
-        4, 2, [&order](const CMatchGame &game) { order.push_back(game.number()); }, [](int) {}));
+        1, 4, 2, [&order](const CMatchGame &game) { order.push_back(game.number()); }, [](int) {}));
     EXPECT_EQ(order, (std::vector<int> { 1, 2, 3, 4 }));
 }
 

@@ -219,7 +219,7 @@ TEST(Replay, ReadsBackEveryGameMatchWrites)
 {
     std::string pdn, expected;
     CMatchRunner(1, 2, 5).run(
-        1000, 2,
+        1, 1000, 2,
         [&](const CMatchGame &game) {
             pdn += CPdnWriter::write({ "match", "?", "2026.12.07", game.number(), "A", "B" },
                                      game.steps(), game.result())

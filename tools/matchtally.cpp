@@ -1,0 +1,64 @@
+#include "matchtally.h"
+
+#include "matchrunner.h"
+#include "numbertext.h"
+#include "pdnreader.h"
+
+bool CMatchTally::add(const CPdnReader &reader, std::string &error)
+{
+    ++m_read;
+    int round;
+    if (!readEvent(reader.tagValue("Event"), error)
+        || !readRound(reader.tagValue("Round"), round, error))
+        return false;
+    const auto [given, fresh] = m_rounds.emplace(round, m_read);
+    if (!fresh) {
+        return fail("Round " + std::to_string(round) + " was given already, to game "
+                        + std::to_string(given->second),
+                    error);
+    }
+    // A players' result is no match game's: match plays each game out.
+    const CPosition &end = reader.position();
+    if (!end.isGameOver())
+        return fail("the moves stop before the rules end the game", error);
+    m_score.add(end.result(), CMatchRunner::isWhiteA(round));
+    return true;
+}
+
+bool CMatchTally::isComplete(std::string &error) const
+{
+    int expected = 1;
+    for (const auto &[round, game] : m_rounds) {
+        if (round != expected)
+            break;
+        ++expected;
+    }
+    if (expected > m_event.games())
+        return true;
+    error = "Round " + std::to_string(expected) + " of the match's "
+        + std::to_string(m_event.games()) + " games is missing";
+    return false;
+}
+
+// The first game's Event names the match.
+bool CMatchTally::readEvent(const std::string &event, std::string &error)
+{
+    if (m_read > 1)
+        return event == m_eventText
+            || fail("its Event tag names another match than game 1's", error);
+    m_eventText = event;
+    return m_event.parse(event) || fail("its Event tag names no match of checkers-cli", error);
+}
+
+bool CMatchTally::readRound(const std::string &text, int &round, std::string &error) const
+{
+    return (CNumberText::parse(text, round) && round >= 1 && round <= m_event.games())
+        || fail("its Round is no game of the match, 1 to " + std::to_string(m_event.games()),
+                error);
+}
+
+bool CMatchTally::fail(const std::string &reason, std::string &error) const
+{
+    error = "game " + std::to_string(m_read) + ": " + reason;
+    return false;
+}
