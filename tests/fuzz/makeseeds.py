@@ -91,7 +91,7 @@ CLI_SEEDS = {
                         "[FEN \"B:WK29:BK1:H30:F12.\"] 1. 1-5 ... 29-25 0-0",
     "replay-variations": "replay\n1. 22-18 (1. 23-19 11-16 (1... 9-13 (10-14)) 2. 19-15) (21-17) "
                          "11-15 2. 18x11 *\n[GameType \"25\"] *\n1. 11-15 *",
-    "replay-deep-variation": "replay\n1. 22-18 " + "(22-17 " * 3000 + ")" * 3000 + " *",
+    "replay-deep-variation": "replay\n1. 22-18 " + "(22-17 " * 150 + ")" * 150 + " *",
     # tally: the whole of a match of one game, then that game twice.
     "tally-match": "tally\n" + MATCH_GAME,
     "tally-twice": "tally\n" + MATCH_GAME + "\n" + MATCH_GAME,
