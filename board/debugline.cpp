@@ -1,6 +1,6 @@
 #include "debugline.h"
 
-#include "engine/diagnostic.h"
+#include "output/diagnostic.h"
 
 CDebugLine::~CDebugLine()
 {

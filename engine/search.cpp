@@ -1,8 +1,8 @@
 #include "search.h"
 
 #include "bitboard.h"
-#include "diagnostic.h"
 #include "moveset.h"
+#include "output/diagnostic.h"
 
 #include <ctime>
 

@@ -1,8 +1,8 @@
 #include "thinkingthread.h"
 
 #include "board/board.h"
-#include "engine/diagnostic.h"
 #include "engine/search.h"
+#include "output/diagnostic.h"
 
 CThinkingThread::CThinkingThread(CBoard *board, int *moveFrom, int *moveTo, int depth, int delay,
                                  QObject *player)
