@@ -5,7 +5,7 @@
 #include "engine/gamenode.h"
 #include "engine/search.h"
 #include "randompositions.h"
-#include "tools/positiontext.h"
+#include "tools/position/positiontext.h"
 #include "tools/reference/referencenode.h"
 #include "tools/reference/referencesearch.h"
 

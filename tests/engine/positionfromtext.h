@@ -1,8 +1,8 @@
 #ifndef CHECKERS_TESTS_ENGINE_POSITIONFROMTEXT_H
 #define CHECKERS_TESTS_ENGINE_POSITIONFROMTEXT_H
 
-#include "tools/position.h"
-#include "tools/positiontext.h"
+#include "tools/position/position.h"
+#include "tools/position/positiontext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #ifndef CHECKERS_TESTS_ENGINE_RANDOMPOSITIONS_H
 #define CHECKERS_TESTS_ENGINE_RANDOMPOSITIONS_H
 
-#include "tools/position.h"
+#include "tools/position/position.h"
 
 #include <random>
 #include <vector>

@@ -6,10 +6,10 @@
 
 #include "invariantcheck.h"
 
-#include "tools/commandline.h"
-#include "tools/matchcommand.h"
-#include "tools/numbertext.h"
-#include "tools/positiontext.h"
+#include "tools/cli/commandline.h"
+#include "tools/cli/matchcommand.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/positiontext.h"
 
 #include <algorithm>
 #include <climits>

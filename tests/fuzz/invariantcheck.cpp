@@ -1,6 +1,6 @@
 #include "invariantcheck.h"
 
-#include "tools/positiontext.h"
+#include "tools/position/positiontext.h"
 
 #include <cstdio>
 #include <cstdlib>

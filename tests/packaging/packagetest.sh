@@ -126,7 +126,7 @@ for flag in -fstack-protector-strong -Werror=format-security -D_FORTIFY_SOURCE=2
 done
 
 initial="bbbbbbbbbbbb........wwwwwwwwwwww w"
-built_cli=$build/tools/checkers-cli
+built_cli=$build/tools/cli/checkers-cli
 check "the packaged console tool lists the same steps as the built one" \
   test "$("$cli" moves "$initial")" = "$("$built_cli" moves "$initial")"
 check "the packaged console tool counts the same move sequences" \

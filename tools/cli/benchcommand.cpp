@@ -1,9 +1,9 @@
 #include "benchcommand.h"
 
 #include "engine/search.h"
-#include "position.h"
-#include "positiontext.h"
-#include "reference/referencesearch.h"
+#include "tools/position/position.h"
+#include "tools/position/positiontext.h"
+#include "tools/reference/referencesearch.h"
 
 #include <malloc.h>
 #include <time.h>

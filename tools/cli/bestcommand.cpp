@@ -1,7 +1,7 @@
 #include "bestcommand.h"
 
 #include "engine/search.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 std::string CBestCommand::name() const
 {

@@ -1,9 +1,9 @@
 #include "command.h"
 
-#include "numbertext.h"
-#include "position.h"
-#include "positiontext.h"
-#include "quotedtext.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/position.h"
+#include "tools/position/positiontext.h"
+#include "tools/position/quotedtext.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_COMMAND_H
-#define CHECKERS_TOOLS_COMMAND_H
+#ifndef CHECKERS_TOOLS_CLI_COMMAND_H
+#define CHECKERS_TOOLS_CLI_COMMAND_H
 
 #include <cstdint>
 #include <map>

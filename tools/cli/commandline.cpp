@@ -8,9 +8,9 @@
 #include "movescommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
-#include "quotedtext.h"
 #include "replaycommand.h"
 #include "tallycommand.h"
+#include "tools/position/quotedtext.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_FILEOUTPUT_H
-#define CHECKERS_TOOLS_FILEOUTPUT_H
+#ifndef CHECKERS_TOOLS_CLI_FILEOUTPUT_H
+#define CHECKERS_TOOLS_CLI_FILEOUTPUT_H
 
 #include <array>
 #include <ostream>

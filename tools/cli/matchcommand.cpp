@@ -1,13 +1,13 @@
 #include "matchcommand.h"
 
 #include "interruption.h"
-#include "matchevent.h"
-#include "matchrunner.h"
-#include "matchscore.h"
-#include "numbertext.h"
-#include "pdnwriter.h"
-#include "progressline.h"
-#include "quotedtext.h"
+#include "tools/match/matchevent.h"
+#include "tools/match/matchrunner.h"
+#include "tools/match/matchscore.h"
+#include "tools/match/progressline.h"
+#include "tools/pdn/pdnwriter.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/quotedtext.h"
 
 #include <algorithm>
 #include <chrono>

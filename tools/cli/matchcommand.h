@@ -1,8 +1,8 @@
-#ifndef CHECKERS_TOOLS_MATCHCOMMAND_H
-#define CHECKERS_TOOLS_MATCHCOMMAND_H
+#ifndef CHECKERS_TOOLS_CLI_MATCHCOMMAND_H
+#define CHECKERS_TOOLS_CLI_MATCHCOMMAND_H
 
 #include "command.h"
-#include "pdnwriter.h"
+#include "tools/pdn/pdnwriter.h"
 
 class CMatchGame;
 

@@ -1,7 +1,7 @@
 #include "movescommand.h"
 
 #include "engine/gamenode.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 std::string CMovesCommand::name() const
 {

@@ -1,7 +1,7 @@
 #include "perftcommand.h"
 
 #include "engine/gamenode.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 std::string CPerftCommand::name() const
 {

@@ -1,7 +1,7 @@
 #include "playcommand.h"
 
-#include "position.h"
-#include "positiontext.h"
+#include "tools/position/position.h"
+#include "tools/position/positiontext.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 #include "replaycommand.h"
 
-#include "pdnreader.h"
-#include "positiontext.h"
+#include "tools/pdn/pdnreader.h"
+#include "tools/position/positiontext.h"
 
 namespace {
 

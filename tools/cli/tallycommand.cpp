@@ -1,7 +1,7 @@
 #include "tallycommand.h"
 
-#include "matchtally.h"
-#include "pdnreader.h"
+#include "tools/match/matchtally.h"
+#include "tools/pdn/pdnreader.h"
 
 CTallyCommand::CTallyCommand(std::istream &in)
     : m_in(in)

@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_ELOINTERVAL_H
-#define CHECKERS_TOOLS_ELOINTERVAL_H
+#ifndef CHECKERS_TOOLS_MATCH_ELOINTERVAL_H
+#define CHECKERS_TOOLS_MATCH_ELOINTERVAL_H
 
 // The Elo difference that a match's wins, draws and losses point to, with
 // its 95% interval: the mean scores whose likelihood, the draw rate chosen

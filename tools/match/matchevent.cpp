@@ -1,6 +1,6 @@
 #include "matchevent.h"
 
-#include "numbertext.h"
+#include "tools/position/numbertext.h"
 
 #include <cstdint>
 #include <sstream>

@@ -1,7 +1,7 @@
 #include "matchgame.h"
 
 #include "engine/search.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_MATCHGAME_H
-#define CHECKERS_TOOLS_MATCHGAME_H
+#ifndef CHECKERS_TOOLS_MATCH_MATCHGAME_H
+#define CHECKERS_TOOLS_MATCH_MATCHGAME_H
 
 #include <atomic>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "matchtally.h"
 
 #include "matchrunner.h"
-#include "numbertext.h"
-#include "pdnreader.h"
+#include "tools/pdn/pdnreader.h"
+#include "tools/position/numbertext.h"
 
 bool CMatchTally::add(const CPdnReader &reader, std::string &error)
 {

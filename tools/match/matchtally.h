@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_MATCHTALLY_H
-#define CHECKERS_TOOLS_MATCHTALLY_H
+#ifndef CHECKERS_TOOLS_MATCH_MATCHTALLY_H
+#define CHECKERS_TOOLS_MATCH_MATCHTALLY_H
 
 #include "matchevent.h"
 #include "matchscore.h"

@@ -1,7 +1,7 @@
-#ifndef CHECKERS_TOOLS_CAPTUREPATHS_H
-#define CHECKERS_TOOLS_CAPTUREPATHS_H
+#ifndef CHECKERS_TOOLS_PDN_CAPTUREPATHS_H
+#define CHECKERS_TOOLS_PDN_CAPTUREPATHS_H
 
-#include "position.h"
+#include "tools/position/position.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,7 +1,7 @@
-#ifndef CHECKERS_TOOLS_FENTEXT_H
-#define CHECKERS_TOOLS_FENTEXT_H
+#ifndef CHECKERS_TOOLS_PDN_FENTEXT_H
+#define CHECKERS_TOOLS_PDN_FENTEXT_H
 
-#include "position.h"
+#include "tools/position/position.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "pdngametype.h"
 
-#include "numbertext.h"
-#include "positiontext.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/positiontext.h"
 
 #include <vector>
 

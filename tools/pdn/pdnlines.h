@@ -1,8 +1,8 @@
-#ifndef CHECKERS_TOOLS_PDNLINES_H
-#define CHECKERS_TOOLS_PDNLINES_H
+#ifndef CHECKERS_TOOLS_PDN_PDNLINES_H
+#define CHECKERS_TOOLS_PDN_PDNLINES_H
 
 #include "pdnmove.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "pdnmove.h"
 
 #include "capturepaths.h"
-#include "numbertext.h"
-#include "positiontext.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/positiontext.h"
 
 namespace {
 

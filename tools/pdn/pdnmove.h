@@ -1,7 +1,7 @@
-#ifndef CHECKERS_TOOLS_PDNMOVE_H
-#define CHECKERS_TOOLS_PDNMOVE_H
+#ifndef CHECKERS_TOOLS_PDN_PDNMOVE_H
+#define CHECKERS_TOOLS_PDN_PDNMOVE_H
 
-#include "position.h"
+#include "tools/position/position.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "fentext.h"
 #include "pdngametype.h"
 #include "pdnwriter.h"
-#include "quotedtext.h"
+#include "tools/position/quotedtext.h"
 
 namespace {
 

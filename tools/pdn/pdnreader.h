@@ -1,9 +1,9 @@
-#ifndef CHECKERS_TOOLS_PDNREADER_H
-#define CHECKERS_TOOLS_PDNREADER_H
+#ifndef CHECKERS_TOOLS_PDN_PDNREADER_H
+#define CHECKERS_TOOLS_PDN_PDNREADER_H
 
 #include "pdnlines.h"
 #include "pdntokenizer.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 #include <istream>
 #include <map>

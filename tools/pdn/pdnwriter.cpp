@@ -1,7 +1,7 @@
 #include "pdnwriter.h"
 
 #include "pdngametype.h"
-#include "position.h"
+#include "tools/position/position.h"
 
 std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result)
 {

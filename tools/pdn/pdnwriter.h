@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_PDNWRITER_H
-#define CHECKERS_TOOLS_PDNWRITER_H
+#ifndef CHECKERS_TOOLS_PDN_PDNWRITER_H
+#define CHECKERS_TOOLS_PDN_PDNWRITER_H
 
 #include <string>
 #include <utility>

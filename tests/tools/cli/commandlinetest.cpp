@@ -1,7 +1,7 @@
-#include "tools/commandline.h"
-#include "tools/matchcommand.h"
-#include "tools/movescommand.h"
-#include "tools/perftcommand.h"
+#include "tools/cli/commandline.h"
+#include "tools/cli/matchcommand.h"
+#include "tools/cli/movescommand.h"
+#include "tools/cli/perftcommand.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

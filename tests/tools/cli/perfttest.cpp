@@ -1,7 +1,7 @@
 #include "engine/gamenode.h"
-#include "tools/perftcommand.h"
-#include "tools/position.h"
-#include "tools/positiontext.h"
+#include "tools/cli/perftcommand.h"
+#include "tools/position/position.h"
+#include "tools/position/positiontext.h"
 
 #include <gtest/gtest.h>
 #include <random>

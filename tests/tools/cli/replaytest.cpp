@@ -1,9 +1,9 @@
-#include "tools/commandline.h"
-#include "tools/matchrunner.h"
-#include "tools/pdnwriter.h"
-#include "tools/position.h"
-#include "tools/positiontext.h"
-#include "tools/replaycommand.h"
+#include "tools/cli/commandline.h"
+#include "tools/cli/replaycommand.h"
+#include "tools/match/matchrunner.h"
+#include "tools/pdn/pdnwriter.h"
+#include "tools/position/position.h"
+#include "tools/position/positiontext.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,8 +1,8 @@
 #include "rules/gamestate.h"
-#include "tools/elointerval.h"
-#include "tools/matchrunner.h"
-#include "tools/matchscore.h"
-#include "tools/progressline.h"
+#include "tools/match/elointerval.h"
+#include "tools/match/matchrunner.h"
+#include "tools/match/matchscore.h"
+#include "tools/match/progressline.h"
 
 #include <cmath>
 #include <condition_variable>

@@ -1,5 +1,5 @@
-#include "tools/positiontext.h"
-#include "tools/numbertext.h"
+#include "tools/position/positiontext.h"
+#include "tools/position/numbertext.h"
 
 #include <gtest/gtest.h>
 
