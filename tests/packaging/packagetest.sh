@@ -4,12 +4,13 @@
 # for Debian's places, a package lintian accepts, the metadata apt and
 # software centres need, clean man pages that document every command of the
 # console tool, hardened and stripped programs that run from the packaged
-# copies, and the same layout from `cmake --install` to another prefix.
-# Usage: packagetest.sh SOURCE_DIR BUILD_DIR VERSION
-# BUILD_DIR is kept between runs, so that a second run only rebuilds what
-# changed.
+# copies, the same layout from `cmake --install` to another prefix, and the
+# same package byte for byte from another build at another time.
+# Usage: packagetest.sh SOURCE_DIR BUILD_DIR OTHER_BUILD_DIR VERSION
+# Both build folders are kept between runs, so that a second run only
+# rebuilds what changed.
 set -euo pipefail
-source=$1 build=$2 version=$3
+source=$1 build=$2 other_build=$3 version=$4
 # A locale every system has: man and the Perl tools complain about a missing one.
 export LC_ALL=C.UTF-8
 
@@ -28,10 +29,13 @@ quiet() { # command...: its output only if it fails
 }
 
 # As the README says; without the Test module, which the programs do not need.
-quiet cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON
-quiet cmake --build "$build" -j"$(nproc)"
-quiet cpack --config "$build/CPackConfig.cmake" -B "$work/out"
+build_release() { # folder
+  quiet cmake -S "$source" -B "$1" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON
+  quiet cmake --build "$1" -j"$(nproc)"
+}
+build_release "$build"
+quiet env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -B "$work/out"
 deb=("$work"/out/*.deb)
 [ ${#deb[@]} -eq 1 ] || { echo "FAILED: expected one package, got: ${deb[*]}"; exit 1; }
 echo "package: $(basename "${deb[0]}"), $(stat -c %s "${deb[0]}") bytes"
@@ -99,6 +103,9 @@ appstream=$(appstreamcli validate-tree --no-net --pedantic "$root" 2>&1) \
   && appstream=$(grep -E '^ *[EWIP]: ' <<<"$appstream" || true)
 check "appstreamcli passes the metadata and its menu entry without a remark" empty "$appstream"
 check "the metadata has a release of version $version" grep -q "<release version=\"$version\"" "$metainfo"
+released=$(date -u -d "@$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Timestamp)" +%F)
+check "the metadata's release has the date of the changelog's latest entry, $released" \
+  grep -q "<release version=\"$version\" date=\"$released\"" "$metainfo"
 
 for page in checkers checkers-cli; do
   check "man --warnings finds nothing in $page(6)" \
@@ -146,5 +153,41 @@ check "cmake --install to another prefix installs the package's files" \
 exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.example.checkers.desktop")
 check "its menu entry starts the game installed there" \
   test "$exec_line" = "$prefix/games/checkers" -a -x "$exec_line"
+
+# Every time in a package, in UTC: its ar members' (perl-base is always
+# there to read their headers) and its files' and folders'.
+stamps() { # package
+  perl -e 'binmode STDIN; read STDIN, $_, 8;
+    while (read STDIN, $h, 60) {
+      ($t, $s) = unpack "x16 A12 x20 A10", $h; print "$t\n"; read STDIN, $_, $s + $s % 2 }' <"$1" \
+    | while read -r t; do date -u -d "@$t" '+%F %T'; done
+  { dpkg-deb --ctrl-tarfile "$1" && dpkg-deb --fsys-tarfile "$1"; } | TZ=UTC0 tar -tv --full-time \
+    | awk '{ print $4, $5 }'
+}
+at() { # seconds: that time, as stamps shows it
+  date -u -d "@$1" '+%F %T'
+}
+# Without SOURCE_DATE_EPOCH, as the README packs, the time of the source.
+if fallback=$([ -e "$source/.git" ] && git -C "$source" log -1 --format=%ct 2>/dev/null); then
+  source_time="the last commit's"
+else
+  source_time="the changelog's latest entry's"
+  fallback=$(dpkg-parsechangelog -l "$source/packaging/changelog" -S Timestamp)
+fi
+check "every time in the package is $source_time, $(at "$fallback")" \
+  test "$(stamps "${deb[0]}" | sort -u)" = "$(at "$fallback")"
+given=1234567890
+quiet env SOURCE_DATE_EPOCH=$given cpack --config "$build/CPackConfig.cmake" -B "$work/given"
+check "with SOURCE_DATE_EPOCH=$given every time in the package is $(at $given)" \
+  test "$(stamps "$work"/given/*.deb | sort -u)" = "$(at $given)"
+
+# Another build folder, built and packed later under a stricter umask: its
+# programs are stripped when staged, so they at least have other times.
+(umask 027 && build_release "$other_build" && quiet env -u SOURCE_DATE_EPOCH \
+  cpack --config "$other_build/CPackConfig.cmake" -B "$work/again")
+staged() { stat -c %Y "$1"/_CPack_Packages/*/DEB/*/usr/games/checkers; }
+check "the other build packed files of other times" \
+  test "$(staged "$work/out")" != "$(staged "$work/again")"
+check "the other build made the same package, byte for byte" cmp "${deb[0]}" "$work"/again/*.deb
 
 [ "$failures" -eq 0 ]
