@@ -6,6 +6,7 @@
 #include "interruption.h"
 #include "matchcommand.h"
 #include "movescommand.h"
+#include "openingscommand.h"
 #include "perftcommand.h"
 #include "playcommand.h"
 #include "replaycommand.h"
@@ -42,6 +43,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<CBestCommand>());
     commands.push_back(std::make_unique<CBenchCommand>());
     commands.push_back(std::make_unique<CMatchCommand>());
+    commands.push_back(std::make_unique<COpeningsCommand>());
     commands.push_back(std::make_unique<CReplayCommand>(std::cin));
     commands.push_back(std::make_unique<CTallyCommand>(std::cin));
     return commands;

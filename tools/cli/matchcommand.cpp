@@ -1,9 +1,10 @@
 #include "matchcommand.h"
 
 #include "interruption.h"
-#include "tools/match/matchevent.h"
+#include "tools/match/ballotdeck.h"
+#include "tools/match/matchfigures.h"
 #include "tools/match/matchrunner.h"
-#include "tools/match/matchscore.h"
+#include "tools/match/openingfile.h"
 #include "tools/match/progressline.h"
 #include "tools/pdn/pdnwriter.h"
 #include "tools/position/numbertext.h"
@@ -36,7 +37,9 @@ std::vector<std::string> CMatchCommand::parameters() const
 
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
-    return { { "games", "FROM-TO" }, { "jobs", "N", 'j' }, { "pdn", "" } };
+    return { { "games", "FROM-TO" }, { "jobs", "N", 'j' },   { "pdn", "" },
+             { "ballot", "" },       { "openings", "FILE" }, { "sprt", "ELO0,ELO1" },
+             { "alpha", "A" },       { "beta", "B" },        { "elo-model", "MODEL" } };
 }
 
 std::string CMatchCommand::help() const
@@ -57,7 +60,25 @@ std::string CMatchCommand::help() const
            "--jobs N, -j N: play N games at once, 1 to 256 (default: the number of processors\n"
            "the tool may run on, as nproc counts them).\n"
            "--pdn (no value): write the games in PDN to standard output, the summary to\n"
-           "standard error; their Date tag is the local date when the match started.";
+           "standard error; their Date tag is the local date when the match started.\n"
+           "--ballot (no value): play the games in pairs from the built-in deck of\n"
+           "openings that the openings command prints: games 2k-1 and 2k play opening k,\n"
+           "the openings taken in deck order from the first, cycling; the opening's move\n"
+           "steps start each game's PDN and count in PLY.\n"
+           "--openings FILE: the same from the games of a PDN file, each one opening: its\n"
+           "start position (a FEN included) and its main line.\n"
+           "With either of these or --sprt the summary adds \"pairs P0 P1 P2 P3 P4\", the\n"
+           "pairs in which A scored 0, 1/2, 1, 1 1/2 and 2 points, and A's normalized Elo\n"
+           "with its 95% interval; the Event tag records these options.\n"
+           "--sprt ELO0,ELO1: after each pair, a sequential probability ratio test over the\n"
+           "pairs of H0 (A is stronger by ELO0) against H1 (by ELO1), ELO0 below ELO1; the\n"
+           "match stops after the first pair at which it accepts one, so GAMES, even, is a\n"
+           "maximum (but a --games shard plays all its games). The summary adds\n"
+           "\"sprt LLR LOWER UPPER VERDICT\", VERDICT H0, H1 or none, and a sentence.\n"
+           "--alpha A, --beta B: the test's error rates, above 0 and below 0.5 (default\n"
+           "0.05 each).\n"
+           "--elo-model normalized|logistic: what ELO0 and ELO1 measure (default\n"
+           "normalized).";
 }
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
@@ -66,20 +87,27 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     const std::string &b = call.arguments[1];
     int depthA, depthB, total, first, last, jobs;
     std::uint32_t seed;
+    CMatchEvent::Setup setup;
+    std::vector<COpening> openings;
     if (!readSkill(a, "A", depthA, error) || !readSkill(b, "B", depthB, error)
         || !readNumber(call.arguments[2], "GAMES", 1, MaxGames, total, error)
         || !readSeed(call.arguments[3], seed, error) || !readRange(call, total, first, last, error)
-        || !readJobs(call, jobs, error))
+        || !readJobs(call, jobs, error) || !readSprt(call, total, setup.sprt, error)
+        || !readOpenings(call, setup, openings, error))
         return false;
     const int games = last - first + 1;
     const bool pdn = call.options.count("pdn") > 0;
-    const CPdnWriter::Tags tags { CMatchEvent::text(call.arguments),
+    const CPdnWriter::Tags tags { CMatchEvent::text(call.arguments, setup),
                                   "?",
                                   today(),
                                   0,
                                   playerName(a, depthA),
-                                  playerName(b, depthB) };
-    CMatchScore score;
+                                  playerName(b, depthB),
+                                  "" };
+    CMatchFigures figures(!openings.empty(), setup.sprt);
+    // A shard cannot know whether the match stopped before it.
+    const bool mayStop = call.options.count("games") == 0;
+    int played = 0;
     long long steps = 0;
     std::optional<CProgressLine> progress;
     if (call.errIsTerminal)
@@ -87,7 +115,8 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
                          [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
-        score.add(game.result(), CMatchRunner::isWhiteA(game.number()));
+        figures.add(game.number(), game.result());
+        ++played;
         steps += static_cast<long long>(game.steps().size());
         if (!pdn)
             return;
@@ -101,26 +130,28 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
             progress->show(done);
     };
     // A failed write or Ctrl-C ends the match after a whole game; the
-    // command line says which.
+    // command line says which. The test ends it after a whole pair.
     const CInterruption interruption;
-    const auto goOn = [&call] { return call.out.good() && !CInterruption::requested(); };
-    const bool finished
-        = CMatchRunner(depthA, depthB, seed).run(first, games, jobs, onGame, onProgress, goOn);
+    const auto healthy = [&call] { return call.out.good() && !CInterruption::requested(); };
+    const auto goOn = [&] { return healthy() && !(mayStop && figures.isDecided()); };
+    CMatchRunner(depthA, depthB, seed, std::move(openings))
+        .run(first, games, jobs, onGame, onProgress, goOn);
     if (progress)
         progress->clear();
-    if (!finished)
+    if (!healthy())
         return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    (pdn ? call.err : call.out) << score.resultLine(a, b) << '\n'
-                                << score.strengthLine(a, b) << '\n'
-                                << speedLine(games, steps, seconds) << '\n';
+    (pdn ? call.err : call.out) << figures.scoreLines(a, b) << speedLine(played, steps, seconds)
+                                << '\n'
+                                << figures.pairLines(a, b);
     return true;
 }
 
 void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game)
 {
     tags.round = game.number();
+    tags.fen = game.fen();
     if (!CMatchRunner::isWhiteA(game.number()))
         std::swap(tags.white, tags.black);
     out << (game.number() > 1 ? "\n" : "") << CPdnWriter::write(tags, game.steps(), game.result())
@@ -174,6 +205,82 @@ bool CMatchCommand::readRange(const Call &call, int total, int &first, int &last
     error = "--games must be FROM-TO, game numbers from 1 to " + std::to_string(total)
         + " with FROM not after TO, not '" + text + "'";
     return false;
+}
+
+// The test's settings, if --sprt is given; the other options of the test
+// mean nothing without it.
+bool CMatchCommand::readSprt(const Call &call, int total, std::optional<CSprt::Settings> &sprt,
+                             std::string &error)
+{
+    const auto given = call.options.find("sprt");
+    if (given == call.options.end()) {
+        for (const char *option : { "alpha", "beta", "elo-model" }) {
+            if (call.options.count(option) > 0) {
+                error = std::string("--") + option + " belongs to the test: it needs --sprt";
+                return false;
+            }
+        }
+        return true;
+    }
+    CSprt::Settings settings;
+    if (!readElos(given->second, settings, error) || !readRate(call, "alpha", settings.alpha, error)
+        || !readRate(call, "beta", settings.beta, error) || !readModel(call, settings, error))
+        return false;
+    error = CSprt::fault(settings);
+    if (error.empty() && (total < 2 || total % 2 != 0))
+        error = "with --sprt GAMES must be even and at least 2, whole pairs, not "
+            + std::to_string(total);
+    sprt = settings;
+    return error.empty();
+}
+
+bool CMatchCommand::readElos(const std::string &text, CSprt::Settings &settings, std::string &error)
+{
+    const std::string::size_type comma = text.find(',');
+    if (comma != std::string::npos && CNumberText::parse(text.substr(0, comma), settings.elo0)
+        && CNumberText::parse(text.substr(comma + 1), settings.elo1))
+        return true;
+    error = "--sprt must be ELO0,ELO1, two numbers, not " + CQuotedText::quote(text);
+    return false;
+}
+
+bool CMatchCommand::readRate(const Call &call, const std::string &name, double &rate,
+                             std::string &error)
+{
+    const auto given = call.options.find(name);
+    if (given == call.options.end() || CNumberText::parse(given->second, rate))
+        return true;
+    error = "--" + name + " must be a number, not " + CQuotedText::quote(given->second);
+    return false;
+}
+
+bool CMatchCommand::readModel(const Call &call, CSprt::Settings &settings, std::string &error)
+{
+    const auto given = call.options.find("elo-model");
+    if (given == call.options.end() || CSprt::parseModel(given->second, settings.model))
+        return true;
+    error = "--elo-model must be normalized or logistic, not " + CQuotedText::quote(given->second);
+    return false;
+}
+
+// The openings the games start from: the deck's, a file's or none.
+bool CMatchCommand::readOpenings(const Call &call, CMatchEvent::Setup &setup,
+                                 std::vector<COpening> &openings, std::string &error)
+{
+    setup.ballot = call.options.count("ballot") > 0;
+    const auto file = call.options.find("openings");
+    if (file == call.options.end()) {
+        if (setup.ballot)
+            openings = CBallotDeck::openings();
+        return true;
+    }
+    if (setup.ballot) {
+        error = "--ballot and --openings both name the openings: give one";
+        return false;
+    }
+    const std::string &path = file->second;
+    setup.openings = path.substr(path.find_last_of('/') + 1);
+    return COpeningFile::read(path, openings, error);
 }
 
 bool CMatchCommand::readJobs(const Call &call, int &jobs, std::string &error)

@@ -2,14 +2,21 @@
 #define CHECKERS_TOOLS_CLI_MATCHCOMMAND_H
 
 #include "command.h"
+#include "tools/match/matchevent.h"
 #include "tools/pdn/pdnwriter.h"
 
-class CMatchGame;
+#include <optional>
 
-// match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn]: self-play
-// between two skills or search depths, with a summary of the score and what
-// it says about their difference in strength; --pdn writes the games as
-// well, --games only some of them.
+class CMatchGame;
+class COpening;
+
+// match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] [--ballot]
+// [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]
+// [--elo-model MODEL]: self-play between two skills or search depths, with a
+// summary of the score and what it says about their difference in strength;
+// --pdn writes the games as well, --games only some of them. --ballot and
+// --openings play them in pairs from openings, --sprt stops them once a
+// sequential test decides.
 class CMatchCommand : public CCommand
 {
 public:
@@ -29,6 +36,14 @@ private:
                           std::string &error);
     static bool readRange(const Call &call, int total, int &first, int &last, std::string &error);
     static bool readJobs(const Call &call, int &jobs, std::string &error);
+    static bool readSprt(const Call &call, int total, std::optional<CSprt::Settings> &sprt,
+                         std::string &error);
+    static bool readElos(const std::string &text, CSprt::Settings &settings, std::string &error);
+    static bool readRate(const Call &call, const std::string &name, double &rate,
+                         std::string &error);
+    static bool readModel(const Call &call, CSprt::Settings &settings, std::string &error);
+    static bool readOpenings(const Call &call, CMatchEvent::Setup &setup,
+                             std::vector<COpening> &openings, std::string &error);
     static int processors();
     static void writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game);
     static std::string speedLine(int games, long long steps, double seconds);

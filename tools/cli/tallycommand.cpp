@@ -54,16 +54,16 @@ bool CTallyCommand::run(const Call &call, std::string &error) const
 
 bool CTallyCommand::summarise(const Call &call, const CMatchTally &tally, std::string &error)
 {
-    const CMatchScore &score = tally.score();
-    if (score.games() == 0) {
+    if (tally.games() == 0) {
         error = "the input holds no game";
         return false;
     }
     if (call.options.count("complete") > 0 && !tally.isComplete(error))
         return false;
     const CMatchEvent &event = tally.event();
-    call.out << score.resultLine(event.a(), event.b()) << '\n'
-             << score.strengthLine(event.a(), event.b()) << '\n'
-             << score.games() << " of " << event.games() << " games\n";
+    const CMatchFigures figures = tally.figures();
+    call.out << figures.scoreLines(event.a(), event.b()) << figures.score().games() << " of "
+             << event.games() << " games\n"
+             << figures.pairLines(event.a(), event.b());
     return true;
 }

@@ -21,11 +21,15 @@ std::uint64_t splitmix64(std::uint64_t z)
 // The rules end every game: captures are finite and the draw rule bounds
 // the moves between them. A side without a step has already lost, so a
 // search that offers an illegal one is a fault, which must not loop.
-CMatchGame::CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed,
-                       const std::atomic<bool> &stop)
+CMatchGame::CMatchGame(int number, const COpening &opening, int whiteDepth, int blackDepth,
+                       std::uint32_t seed, const std::atomic<bool> &stop)
     : m_number(number)
+    , m_fen(opening.fen())
+    , m_steps(opening.steps())
 {
-    CPosition position;
+    CPosition position = opening.start();
+    for (const auto &[from, to] : m_steps)
+        position.makeMove(from, to);
     while (!position.isGameOver() && !stop) {
         const int depth = position.sideToMove == CGameState::White ? whiteDepth : blackDepth;
         int from, to;

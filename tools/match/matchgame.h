@@ -1,13 +1,16 @@
 #ifndef CHECKERS_TOOLS_MATCH_MATCHGAME_H
 #define CHECKERS_TOOLS_MATCH_MATCHGAME_H
 
+#include "opening.h"
+
 #include <atomic>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
-// One game between two search depths from the initial position, played as
-// the program plays one: a search for every move step, each step of a
+// One game between two search depths from an opening, played on as the
+// program plays one: a search for every move step, each step of a
 // multi-jump included, on a live position that counts the moves without a
 // capture, until the rules end the game or it is stopped.
 class CMatchGame
@@ -15,10 +18,11 @@ class CMatchGame
 public:
     using Step = std::pair<int, int>;
 
-    // Game number `number` of a match with the given seed. Once stop is
+    // Game number `number` of a match with the given seed, from the
+    // opening, whose steps count as played ones for the seeds. Once stop is
     // set, the game ends after the step under way, without a result.
-    CMatchGame(int number, int whiteDepth, int blackDepth, std::uint32_t seed,
-               const std::atomic<bool> &stop);
+    CMatchGame(int number, const COpening &opening, int whiteDepth, int blackDepth,
+               std::uint32_t seed, const std::atomic<bool> &stop);
 
     // The seed of the search for the move step after `ply` steps of game
     // `number`: the low 32 bits of
@@ -26,12 +30,16 @@ public:
     static std::uint32_t searchSeed(std::uint32_t seed, int number, int ply);
 
     int number() const { return m_number; }
+    // The opening's FEN, empty for the initial position.
+    const std::string &fen() const { return m_fen; }
+    // From the start position: the opening's steps, then the game's.
     const std::vector<Step> &steps() const { return m_steps; }
     // A CGameState::Result, or CPosition::NoResult if it was stopped.
     int result() const { return m_result; }
 
 private:
     int m_number;
+    std::string m_fen;
     std::vector<Step> m_steps;
     int m_result;
 };

@@ -27,11 +27,16 @@ struct Shared
 
 } // namespace
 
-CMatchRunner::CMatchRunner(int depthA, int depthB, std::uint32_t seed)
-    : CMatchRunner([depthA, depthB, seed](int number, const std::atomic<bool> &stop) {
+CMatchRunner::CMatchRunner(int depthA, int depthB, std::uint32_t seed,
+                           std::vector<COpening> openings)
+    : CMatchRunner([depthA, depthB, seed,
+                    openings = std::move(openings)](int number, const std::atomic<bool> &stop) {
         const bool aIsWhite = isWhiteA(number);
-        return CMatchGame(number, aIsWhite ? depthA : depthB, aIsWhite ? depthB : depthA, seed,
-                          stop);
+        const COpening opening = openings.empty() ? COpening()
+                                                  : openings[static_cast<std::size_t>(openingOf(
+                                                      number, static_cast<int>(openings.size())))];
+        return CMatchGame(number, opening, aIsWhite ? depthA : depthB, aIsWhite ? depthB : depthA,
+                          seed, stop);
     })
 { }
 
@@ -42,6 +47,11 @@ CMatchRunner::CMatchRunner(Player player)
 bool CMatchRunner::isWhiteA(int game)
 {
     return game % 2 == 1;
+}
+
+int CMatchRunner::openingOf(int game, int count)
+{
+    return (game - 1) / 2 % count;
 }
 
 bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame,

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // Plays the games of a match, several at once, and hands them on in game
 // order. Each game depends only on its number and the seed, so the games
@@ -22,8 +23,10 @@ public:
     // Asked after each game handed on and at each tick: false ends the match.
     using Continuation = std::function<bool()>;
 
-    // Between depths A and B, A with White in the odd-numbered games.
-    CMatchRunner(int depthA, int depthB, std::uint32_t seed);
+    // Between depths A and B, A with White in the odd-numbered games; both
+    // games of a pair from the pair's opening (see openingOf), or all from
+    // the initial position when there is none.
+    CMatchRunner(int depthA, int depthB, std::uint32_t seed, std::vector<COpening> openings = {});
     explicit CMatchRunner(Player player);
 
     // Plays `games` games from number `first` on, `jobs` at a time. Hands
@@ -38,6 +41,9 @@ public:
 
     // Whether A plays White in game number `game`: in the odd-numbered ones.
     static bool isWhiteA(int game);
+    // The opening of game `game` among `count`: games 2k - 1 and 2k, pair
+    // k, play opening k, the openings taken in turn from the first.
+    static int openingOf(int game, int count);
 
 private:
     bool runHere(int first, int games, const GameHandler &onGame, const ProgressHandler &onProgress,

@@ -8,12 +8,15 @@
 
 void CMatchScore::add(int result, bool aIsWhite)
 {
+    const int points = halfPoints(result, aIsWhite);
+    ++(points == 2 ? m_winsA : points == 1 ? m_draws : m_winsB);
+}
+
+int CMatchScore::halfPoints(int result, bool aIsWhite)
+{
     if (result == CGameState::Draw)
-        ++m_draws;
-    else if ((result == CGameState::WhiteWins) == aIsWhite)
-        ++m_winsA;
-    else
-        ++m_winsB;
+        return 1;
+    return (result == CGameState::WhiteWins) == aIsWhite ? 2 : 0;
 }
 
 double CMatchScore::score() const

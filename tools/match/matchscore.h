@@ -10,6 +10,8 @@ class CMatchScore
 public:
     // Adds a game that ended with result (a CGameState::Result).
     void add(int result, bool aIsWhite);
+    // What A scored in such a game, in half points: 0, 1 or 2.
+    static int halfPoints(int result, bool aIsWhite);
 
     int winsA() const { return m_winsA; }
     int winsB() const { return m_winsB; }

@@ -1,6 +1,5 @@
 #include "matchtally.h"
 
-#include "matchrunner.h"
 #include "tools/pdn/pdnreader.h"
 #include "tools/position/numbertext.h"
 
@@ -11,18 +10,26 @@ bool CMatchTally::add(const CPdnReader &reader, std::string &error)
     if (!readEvent(reader.tagValue("Event"), error)
         || !readRound(reader.tagValue("Round"), round, error))
         return false;
-    const auto [given, fresh] = m_rounds.emplace(round, m_read);
-    if (!fresh) {
+    const auto given = m_rounds.find(round);
+    if (given != m_rounds.end()) {
         return fail("Round " + std::to_string(round) + " was given already, to game "
-                        + std::to_string(given->second),
+                        + std::to_string(given->second.read),
                     error);
     }
     // A players' result is no match game's: match plays each game out.
     const CPosition &end = reader.position();
     if (!end.isGameOver())
         return fail("the moves stop before the rules end the game", error);
-    m_score.add(end.result(), CMatchRunner::isWhiteA(round));
+    m_rounds.emplace(round, Game { m_read, end.result() });
     return true;
+}
+
+CMatchFigures CMatchTally::figures() const
+{
+    CMatchFigures figures(m_event.isPaired(), m_event.setup().sprt);
+    for (const auto &[round, game] : m_rounds)
+        figures.add(round, game.result);
+    return figures;
 }
 
 bool CMatchTally::isComplete(std::string &error) const
@@ -33,7 +40,8 @@ bool CMatchTally::isComplete(std::string &error) const
             break;
         ++expected;
     }
-    if (expected > m_event.games())
+    const CMatchFigures counted = figures();
+    if (expected > m_event.games() || (counted.isDecided() && counted.lastGame() < expected))
         return true;
     error = "Round " + std::to_string(expected) + " of the match's "
         + std::to_string(m_event.games()) + " games is missing";

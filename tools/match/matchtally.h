@@ -2,7 +2,7 @@
 #define CHECKERS_TOOLS_MATCH_MATCHTALLY_H
 
 #include "matchevent.h"
-#include "matchscore.h"
+#include "matchfigures.h"
 
 #include <map>
 #include <string>
@@ -10,9 +10,11 @@
 class CPdnReader;
 
 // Adds up the games of one match read back from PDN, shards of it in any
-// order. The Event tag names the match and its players, the Round the
-// game's number, which says who had White; the game's moves, replayed to
-// where the rules end it, give its result.
+// order. The Event tag names the match, its players and its test, the Round
+// the game's number, which says who had White and which pair it is of; the
+// game's moves, replayed to where the rules end it, give its result. The
+// figures take the games in Round order, as the match played them, so that
+// its test stops where the match's did.
 class CMatchTally
 {
 public:
@@ -20,13 +22,14 @@ public:
     // names the game, when it is of another match, has a Round given
     // before or outside the match, or is not played out.
     bool add(const CPdnReader &reader, std::string &error);
-    // Whether every game of the match is in; false naming the first
-    // missing Round.
+    // Whether every game of the match is in, or every game up to where its
+    // test stopped it; false naming the first missing Round.
     bool isComplete(std::string &error) const;
 
     // Both after a game is in.
     const CMatchEvent &event() const { return m_event; }
-    const CMatchScore &score() const { return m_score; }
+    CMatchFigures figures() const;
+    int games() const { return m_read; }
 
 private:
     bool readEvent(const std::string &event, std::string &error);
@@ -35,9 +38,15 @@ private:
 
     std::string m_eventText;
     CMatchEvent m_event;
-    // Each Round read, with the game of the input that gave it.
-    std::map<int, int> m_rounds;
-    CMatchScore m_score;
+    struct Game
+    {
+        // Its place in the input.
+        int read;
+        int result;
+    };
+
+    // Each Round read.
+    std::map<int, Game> m_rounds;
     int m_read = 0;
 };
 

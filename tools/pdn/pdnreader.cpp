@@ -66,7 +66,7 @@ void CPdnReader::startGame()
 {
     ++m_gameNumber;
     m_moveNumber = 1;
-    m_mainLineMoves = 0;
+    m_mainLine.clear();
     m_inMoveText = false;
     m_tags.clear();
     m_repeatedTag.reset();
@@ -197,7 +197,10 @@ bool CPdnReader::readMove(const Token &token)
         return fail(token.text, reason + blackFirstHint(move));
     if (current.sideToMove == CGameState::Black && after.sideToMove == CGameState::White)
         ++m_moveNumber;
-    m_mainLineMoves += m_lines.depth() == 0;
+    if (m_lines.depth() == 0) {
+        for (std::size_t i = 1; i < path.size(); ++i)
+            m_mainLine.emplace_back(path[i - 1], path[i]);
+    }
     m_lines.played(after, path);
     return true;
 }
@@ -206,7 +209,7 @@ bool CPdnReader::readMove(const Token &token)
 // GameType; their first move is then Black's.
 std::string CPdnReader::blackFirstHint(const CPdnMove &move) const
 {
-    if (m_mainLineMoves > 0 || m_lines.depth() > 0 || tag("GameType") != nullptr
+    if (!m_mainLine.empty() || m_lines.depth() > 0 || tag("GameType") != nullptr
         || tag("FEN") != nullptr)
         return "";
     CPosition blackFirst;

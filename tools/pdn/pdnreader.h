@@ -9,6 +9,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Gives the tokens of a PDN text their meaning, game by game: reads every
 // tag before judging any, then plays each move of the main line and of its
@@ -28,6 +30,10 @@ public:
     // 2-0, 1-1 and 0-2 written the standard way.
     const CPosition &position() const { return m_lines.current(); }
     const std::string &result() const { return m_result; }
+    // The move steps of its main line from its start position, each step
+    // of a multi-jump one, and the number of the move after them.
+    const std::vector<std::pair<int, int>> &mainLine() const { return m_mainLine; }
+    int moveNumber() const { return m_moveNumber; }
     // The value of one of the last game's tags; empty without it.
     std::string tagValue(const std::string &name) const;
     // After BadInput: the game and move numbers, the offending text and
@@ -61,7 +67,7 @@ private:
     // The number of the move being read, White's and Black's moves sharing
     // one; a move number's label sets it.
     int m_moveNumber = 1;
-    int m_mainLineMoves = 0;
+    std::vector<std::pair<int, int>> m_mainLine;
     bool m_inMoveText = false;
     std::map<std::string, Token> m_tags;
     // The first tag given twice, judged after GameType.

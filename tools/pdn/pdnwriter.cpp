@@ -1,16 +1,25 @@
 #include "pdnwriter.h"
 
+#include "fentext.h"
 #include "pdngametype.h"
 #include "tools/position/position.h"
 
 std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result)
 {
-    std::vector<std::string> tokens = moveTokens(steps);
-    tokens.push_back(resultToken(result));
+    const std::string setUp = tags.fen.empty() ? "" : tag("SetUp", "1") + tag("FEN", tags.fen);
     return tag("Event", tags.event) + tag("Site", tags.site) + tag("Date", tags.date)
         + tag("Round", std::to_string(tags.round)) + tag("White", tags.white)
         + tag("Black", tags.black) + tag("Result", resultToken(result))
-        + tag("GameType", CPdnGameType::ThisGame) + '\n' + wrapped(tokens);
+        + tag("GameType", CPdnGameType::ThisGame) + setUp + '\n'
+        + moveText(tags.fen, steps, resultToken(result));
+}
+
+std::string CPdnWriter::moveText(const std::string &fen, const std::vector<Step> &steps,
+                                 const std::string &result)
+{
+    std::vector<std::string> tokens = moveTokens(fen, steps);
+    tokens.push_back(result);
+    return wrapped(tokens);
 }
 
 std::string CPdnWriter::tag(const std::string &name, const std::string &value)
@@ -28,11 +37,19 @@ std::string CPdnWriter::tag(const std::string &name, const std::string &value)
 // also let another piece of the same side make the next capture step of a
 // sequence; there is no notation for that, so it is written as a further
 // move of the same side, which a reader that follows the rules reads back.
-std::vector<std::string> CPdnWriter::moveTokens(const std::vector<Step> &steps)
+std::vector<std::string> CPdnWriter::moveTokens(const std::string &fen,
+                                                const std::vector<Step> &steps)
 {
     std::vector<std::string> tokens;
     CPosition position;
-    int moveNumber = 0;
+    int moveNumber = 1;
+    std::string error;
+    if (!fen.empty())
+        CFenText::parse(fen, position, moveNumber, error);
+    // Black's first move after a FEN carries its number as "12...".
+    const bool blackFirst = position.sideToMove == CGameState::Black;
+    const std::string firstLabel = blackFirst ? std::to_string(moveNumber) + "... " : "";
+    moveNumber -= blackFirst ? 0 : 1;
     int lastTo = -1;
     for (const auto &[from, to] : steps) {
         const bool inSequence = position.pendingCaptureCount > 0;
@@ -43,7 +60,8 @@ std::vector<std::string> CPdnWriter::moveTokens(const std::vector<Step> &steps)
             const bool numbered = !inSequence && position.sideToMove == CGameState::White;
             int captured = -1;
             position.isLegalMove(from, to, captured);
-            tokens.push_back((numbered ? std::to_string(++moveNumber) + ". " : "")
+            const std::string label = tokens.empty() ? firstLabel : "";
+            tokens.push_back((numbered ? std::to_string(++moveNumber) + ". " : label)
                              + std::to_string(from + 1) + (captured == -1 ? '-' : 'x')
                              + std::to_string(to + 1));
         }

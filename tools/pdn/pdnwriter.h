@@ -5,9 +5,10 @@
 #include <utility>
 #include <vector>
 
-// Writes one game from the initial position in Portable Draughts Notation:
-// the seven archival tags, a GameType tag, and the numbered moves with the
-// result token. Squares are numbered 1 to 32, the tool's 0 to 31 plus one.
+// Writes one game in Portable Draughts Notation: the seven archival tags, a
+// GameType tag, SetUp and FEN tags if it starts from another position than
+// the initial one, and the numbered moves with the result token. Squares are numbered 1 to 32, the
+// tool's 0 to 31 plus one.
 class CPdnWriter
 {
 public:
@@ -23,6 +24,8 @@ public:
         int round;
         std::string white;
         std::string black;
+        // The start position as a FEN tag reads it; empty for the initial one.
+        std::string fen;
     };
 
     // Move text lines stay within this many characters.
@@ -31,12 +34,17 @@ public:
     // The game of the move steps, which ended with result (a
     // CGameState::Result), as tags, a blank line and the move text.
     static std::string write(const Tags &tags, const std::vector<Step> &steps, int result);
+    // The move text alone: the numbered moves from the start position that
+    // fen gives (the initial one if empty), then the result token.
+    static std::string moveText(const std::string &fen, const std::vector<Step> &steps,
+                                const std::string &result);
     // 1-0, 0-1 or 1/2-1/2 for a CGameState::Result.
     static std::string resultToken(int result);
 
 private:
     static std::string tag(const std::string &name, const std::string &value);
-    static std::vector<std::string> moveTokens(const std::vector<Step> &steps);
+    static std::vector<std::string> moveTokens(const std::string &fen,
+                                               const std::vector<Step> &steps);
     static std::string wrapped(const std::vector<std::string> &tokens);
 };
 

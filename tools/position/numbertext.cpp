@@ -1,6 +1,7 @@
 #include "numbertext.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -25,4 +26,20 @@ bool CNumberText::parse(const std::string &text, int &value)
 bool CNumberText::parse(const std::string &text, std::uint32_t &value)
 {
     return parseWhole(text, value);
+}
+
+bool CNumberText::parse(const std::string &text, double &value)
+{
+    double parsed = 0;
+    if (!parseWhole(text, parsed) || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+std::string CNumberText::format(double value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
 }

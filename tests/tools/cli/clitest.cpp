@@ -15,7 +15,9 @@ namespace {
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
 const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
                           "best POS DEPTH SEED | bench | "
-                          "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] | "
+                          "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] [--ballot] "
+                          "[--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B] "
+                          "[--elo-model MODEL] | openings | "
                           "replay [--keep-going] | tally [--complete]";
 
 struct Outcome
@@ -258,6 +260,22 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "poor", "poor", "6", "1", "--games", "4-3" },
         { "match", "poor", "poor", "6", "1", "--games", "5-7" },
         { "match", "poor", "poor", "6", "1", "--games", "5" },
+        { "match", "1", "2", "6", "1", "--sprt", "50,0" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,0" },
+        { "match", "1", "2", "6", "1", "--sprt", "0" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,nan" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,5", "--alpha", "0" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,5", "--alpha", "0.5" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,5", "--beta", "-0.1" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,5", "--beta", "x" },
+        { "match", "1", "2", "6", "1", "--sprt", "0,5", "--elo-model", "bayes" },
+        { "match", "1", "2", "1", "1", "--sprt", "0,5" },
+        { "match", "1", "2", "5", "1", "--sprt", "0,5" },
+        { "match", "1", "2", "6", "1", "--alpha", "0.1" },
+        { "match", "1", "2", "6", "1", "--elo-model", "logistic" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings", "deck.pdn" },
+        { "match", "1", "2", "6", "1", "--openings", "/nonexistent/deck.pdn" },
+        { "openings", "1" },
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
@@ -335,7 +353,8 @@ TEST(Cli, AnswersHelpAndVersion)
            "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
            "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
            "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
-           "1 if the output\ncould not be written" }) {
+           "1 if the output\ncould not be written", "--sprt ELO0,ELO1", "0.05 each",
+           "normalized|logistic", "games 2k-1 and 2k play opening k" }) {
         EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
     }
     expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
@@ -343,13 +362,13 @@ TEST(Cli, AnswersHelpAndVersion)
 
 namespace {
 
-// The games, less the date they were played.
-std::string undated(const std::string &pdn)
+// The games, less the date they were played and, if asked, their Event.
+std::string undated(const std::string &pdn, bool eventToo = false)
 {
     std::istringstream lines(pdn);
     std::string kept;
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("[Date ", 0) != 0)
+        if (line.rfind("[Date ", 0) != 0 && (!eventToo || line.rfind("[Event ", 0) != 0))
             kept += line + '\n';
     }
     return kept;
@@ -461,5 +480,94 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
         EXPECT_EQ(outcome.status, 2) << refusal.error;
         EXPECT_EQ(outcome.out, "") << refusal.error;
         EXPECT_EQ(outcome.err, "checkers-cli: " + refusal.error + "\n");
+    }
+}
+
+namespace {
+
+std::string tempFile(const std::string &name, const std::string &text)
+{
+    std::string path = testing::TempDir() + name;
+    std::ofstream(path) << text;
+    return path;
+}
+
+} // namespace
+
+// The deck is the same on every run, and as a file it plays the games that
+// --ballot plays. The test stops depth 2 against 1 after 17 pairs, all won
+// by 2, whatever the jobs: no game after the stop is written or counted,
+// and tally says what match said.
+TEST(Cli, PlaysPairsFromOpeningsUntilTheTestDecides)
+{
+    const Outcome deck = runCli({ "openings" });
+    EXPECT_EQ(deck.status, 0);
+    EXPECT_EQ(runCli({ "openings" }).out, deck.out);
+    EXPECT_EQ(deck.out.substr(0, 51), "1. 21-17 9-13 2. 22-18 *\n\n1. 21-17 9-13 2. 23-18 *\n");
+    EXPECT_EQ(std::count(deck.out.begin(), deck.out.end(), '*'), 246);
+    const std::string file = tempFile("deck.pdn", deck.out);
+
+    const Outcome ballot
+        = runCli({ "match", "2", "1", "100", "1", "--ballot", "--sprt", "0,50", "--pdn", "-j2" });
+    const Outcome fromFile = runCli(
+        { "match", "2", "1", "100", "1", "--openings", file, "--sprt", "0,50", "--pdn", "-j1" });
+    EXPECT_EQ(ballot.status, 0) << ballot.err;
+    EXPECT_EQ(undated(fromFile.out, true), undated(ballot.out, true));
+    EXPECT_EQ(ballot.out.find("[Round \"35\"]"), std::string::npos);
+    EXPECT_NE(ballot.out.find("[Round \"34\"]"), std::string::npos);
+    EXPECT_NE(ballot.out.find("[Event \"checkers-cli match 2 1 100 1 --ballot --sprt 0,50 --alpha "
+                              "0.05 --beta 0.05 --elo-model normalized\"]\n"),
+              std::string::npos);
+    EXPECT_NE(fromFile.out.find("[Event \"checkers-cli match 2 1 100 1 --openings deck.pdn --sprt"),
+              std::string::npos);
+    const std::string tail = "pairs 0 0 0 0 17\n"
+                             "normalized Elo of 2: none, every pair scored the same, so the scores "
+                             "do not spread\n"
+                             "sprt 3.09 -2.94 2.94 H1\n"
+                             "After 17 pairs the test accepts H1: the normalized Elo difference of "
+                             "2 over 1 is 50, not 0.\n";
+    const std::string head = "result 2 1 34 0 0\n"
+                             "2 scored 100.0% against 1: Elo difference +inf (95% interval +494 "
+                             "to +inf)\n";
+    EXPECT_EQ(ballot.err.substr(0, head.size()), head);
+    EXPECT_EQ(ballot.err.substr(ballot.err.size() - tail.size()), tail);
+    expectOutput({ "tally", "--complete" }, head + "34 of 100 games\n" + tail, ballot.out);
+    std::remove(file.c_str());
+}
+
+// An opening may start from a FEN, with Black to move; its games carry it.
+TEST(Cli, PlaysOpeningsFromAFen)
+{
+    const std::string file = tempFile(
+        "fen.pdn", "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n1... 9-13 (1... 9-14) 2. 22-18 *\n");
+    const Outcome match = runCli({ "match", "1", "2", "2", "3", "--openings", file, "--pdn" });
+    EXPECT_EQ(match.status, 0) << match.err;
+    EXPECT_NE(match.out.find("[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n\n1... 9-13 2. 22-18 "),
+              std::string::npos)
+        << match.out;
+    EXPECT_EQ(runCli({ "replay" }, match.out).status, 0);
+    EXPECT_EQ(runCli({ "tally", "--complete" }, match.out).status, 0);
+    std::remove(file.c_str());
+}
+
+// Each bad openings file gets one line that names the game and the move.
+TEST(Cli, RefusesBadOpeningsFiles)
+{
+    const std::pair<std::string, std::string> files[] = {
+        { "", "the openings file '%' holds no opening" },
+        { "1. 22-18 *\n\n1. 22-19 *\n",
+          "the openings file '%', game 2, move 1, '22-19': the rules do not allow 22-19" },
+        { "[FEN \"W:W30:B26\"]\n1. 30x23 1-0\n",
+          "the openings file '%', game 1, move 1: no game can start from this opening, the rules "
+          "ended it with 1-0" },
+    };
+    for (const auto &[text, error] : files) {
+        const std::string file = tempFile("bad.pdn", text);
+        const Outcome outcome = runCli({ "match", "1", "2", "2", "1", "--openings", file });
+        std::string expected = error;
+        expected.replace(expected.find('%'), 1, file);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "checkers-cli: " + expected + "\n");
+        std::remove(file.c_str());
     }
 }

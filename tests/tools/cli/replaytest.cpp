@@ -221,7 +221,7 @@ TEST(Replay, ReadsBackEveryGameMatchWrites)
     CMatchRunner(1, 2, 5).run(
         1, 1000, 2,
         [&](const CMatchGame &game) {
-            pdn += CPdnWriter::write({ "match", "?", "2026.12.07", game.number(), "A", "B" },
+            pdn += CPdnWriter::write({ "match", "?", "2026.12.07", game.number(), "A", "B", "" },
                                      game.steps(), game.result())
                 + "\n";
             CPosition position;

@@ -1,8 +1,13 @@
 #include "rules/gamestate.h"
+#include "tools/match/balancerule.h"
+#include "tools/match/ballotdeck.h"
 #include "tools/match/elointerval.h"
+#include "tools/match/matchevent.h"
+#include "tools/match/matchfigures.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchscore.h"
 #include "tools/match/progressline.h"
+#include "tools/match/sprt.h"
 
 #include <cmath>
 #include <condition_variable>
@@ -83,6 +88,202 @@ TEST(MatchScore, CreditsEachSideByItsColour)
               "a scored 70.0% against b: Elo difference +147 (95% interval -135 to +486)");
 }
 
+// A pair counts each game from A's colour in it, White in the odd game and
+// Black in the even one; a lone last game counts in the result only.
+TEST(MatchFigures, ScoresEachPairFromAsColours)
+{
+    const int results[] = {
+        CGameState::WhiteWins, CGameState::BlackWins, // 2 points
+        CGameState::Draw,      CGameState::BlackWins, // 1 1/2
+        CGameState::WhiteWins, CGameState::Draw, // 1 1/2
+        CGameState::WhiteWins, CGameState::WhiteWins, // 1
+        CGameState::Draw,      CGameState::WhiteWins, // 1/2
+        CGameState::BlackWins,
+    };
+    CMatchFigures figures(true, std::nullopt);
+    for (int game = 1; game <= 11; ++game)
+        figures.add(game, results[game - 1]);
+    EXPECT_EQ(figures.score().resultLine("a", "b"), "result a b 5 3 3");
+    EXPECT_EQ(figures.pairLines("a", "b"),
+              "pairs 0 1 1 2 1\n"
+              "normalized Elo of a: +144.5 (95% interval -70.8 to +359.9) over 5 pairs\n");
+    EXPECT_EQ(CMatchFigures(false, std::nullopt).pairLines("a", "b"), "");
+}
+
+// A wins every pair: the LLR is 2.91 after 16 pairs and 3.09 after 17, so
+// the test stops there, and the games after it are left out.
+TEST(MatchFigures, StopsAfterThePairThatDecides)
+{
+    CSprt::Settings settings;
+    settings.elo1 = 50;
+    CMatchFigures figures(false, settings);
+    int game = 0;
+    while (!figures.isDecided() && game < 100) {
+        figures.add(++game, CGameState::WhiteWins);
+        figures.add(++game, CGameState::BlackWins);
+    }
+    EXPECT_EQ(game, 34);
+    figures.add(35, CGameState::Draw);
+    figures.add(36, CGameState::Draw);
+    EXPECT_EQ(figures.lastGame(), 34);
+    EXPECT_EQ(figures.score().games(), 34);
+    EXPECT_EQ(figures.pairLines("a", "b"),
+              "pairs 0 0 0 0 17\n"
+              "normalized Elo of a: none, every pair scored the same, so the scores do not spread\n"
+              "sprt 3.09 -2.94 2.94 H1\n"
+              "After 17 pairs the test accepts H1: the normalized Elo difference of a over b is "
+              "50, not 0.\n"
+              "2 games after the test's stop left out of these figures\n");
+}
+
+// Published figures: pairs [36, 340, 767, 462, 82], H0 0 and H1 3 normalized
+// Elo, give an LLR of 2.89, just above the upper bound for alpha 0.05 and
+// beta 0.10 and below it for 0.05 and 0.05.
+TEST(Sprt, AgreesWithThePublishedFigures)
+{
+    const CPentanomial::Counts counts { 36, 340, 767, 462, 82 };
+    CSprt::Settings settings;
+    settings.elo1 = 3;
+    const CSprt even(settings);
+    EXPECT_NEAR(even.llr(counts), 2.89, 0.005);
+    EXPECT_NEAR(even.lower(), -2.94, 0.005);
+    EXPECT_NEAR(even.upper(), 2.94, 0.005);
+    EXPECT_EQ(even.verdict(even.llr(counts)), CSprt::Verdict::None);
+    settings.beta = 0.10;
+    const CSprt uneven(settings);
+    EXPECT_NEAR(uneven.lower(), -2.25, 0.005);
+    EXPECT_NEAR(uneven.upper(), 2.89, 0.005);
+    EXPECT_EQ(uneven.verdict(uneven.llr(counts)), CSprt::Verdict::H1);
+}
+
+namespace {
+
+// The logistic model's LLR computed apart from the code under test: each
+// hypothesis's closest distribution by Newton's method on theta from 0, a
+// step halved while it would take a tilt to nought or below.
+double logisticLlr(const CPentanomial::Counts &counts, double elo0, double elo1)
+{
+    std::array<double, CPentanomial::Bins> observed;
+    double pairs = 0;
+    for (int bin = 0; bin < CPentanomial::Bins; ++bin) {
+        observed[bin] = counts[bin] == 0 ? 1e-3 : counts[bin];
+        pairs += observed[bin];
+    }
+    const auto closest = [&](double elo) {
+        const double mean = 1 / (1 + std::pow(10, -elo / 400));
+        double theta = 0;
+        for (int iteration = 0; iteration < 100; ++iteration) {
+            double value = 0, slope = 0;
+            for (int bin = 0; bin < CPentanomial::Bins; ++bin) {
+                const double x = bin / 4.0 - mean, tilt = 1 + theta * x;
+                value += observed[bin] * x / tilt;
+                slope -= observed[bin] * x * x / (tilt * tilt);
+            }
+            double step = -value / slope;
+            const auto inside = [&](double next) {
+                for (int bin = 0; bin < CPentanomial::Bins; ++bin) {
+                    if (1 + next * (bin / 4.0 - mean) <= 0)
+                        return false;
+                }
+                return true;
+            };
+            while (!inside(theta + step))
+                step /= 2;
+            theta += step;
+        }
+        std::array<double, CPentanomial::Bins> p;
+        for (int bin = 0; bin < CPentanomial::Bins; ++bin)
+            p[bin] = observed[bin] / pairs / (1 + theta * (bin / 4.0 - mean));
+        return p;
+    };
+    const auto h0 = closest(elo0), h1 = closest(elo1);
+    double llr = 0;
+    for (int bin = 0; bin < CPentanomial::Bins; ++bin)
+        llr += observed[bin] * std::log(h1[bin] / h0[bin]);
+    return llr;
+}
+
+} // namespace
+
+// Empty bins count 1e-3. The normalized figures were computed once apart
+// from this code, in Python; the last two need the steps towards a
+// hypothesis far on the other side of the result.
+TEST(Sprt, AgreesWithAnIndependentComputation)
+{
+    struct Row
+    {
+        CPentanomial::Counts counts;
+        double elo0, elo1, normalized;
+    };
+    const Row rows[] = {
+        { { 0, 3, 10, 6, 0 }, -10, 10, 0.354580 },  { { 2, 0, 5, 0, 9 }, 0, 50, 1.394138 },
+        { { 3, 11, 20, 9, 4 }, 0, 20, -0.156178 },  { { 17, 0, 0, 0, 0 }, 0, 50, -3.781568 },
+        { { 0, 0, 0, 0, 100 }, -50, 0, 22.243701 },
+    };
+    for (const Row &row : rows) {
+        CSprt::Settings settings { row.elo0, row.elo1, 0.05, 0.05, CSprt::Model::Logistic };
+        EXPECT_NEAR(CSprt(settings).llr(row.counts), logisticLlr(row.counts, row.elo0, row.elo1),
+                    1e-6)
+            << row.counts[0];
+        settings.model = CSprt::Model::Normalized;
+        EXPECT_NEAR(CSprt(settings).llr(row.counts), row.normalized, 1e-5) << row.counts[0];
+    }
+}
+
+// One match has one tag: only the form text() writes reads back.
+TEST(MatchEvent, ReadsOnlyTheCanonicalForm)
+{
+    const std::string base = "checkers-cli match 1 2 4 7";
+    const std::string sprt = " --sprt 0,50 --alpha 0.05 --beta 0.1 --elo-model logistic";
+    CMatchEvent::Setup setup;
+    setup.ballot = true;
+    setup.sprt = CSprt::Settings { 0, 50, 0.05, 0.1, CSprt::Model::Logistic };
+    EXPECT_EQ(CMatchEvent::text({ "1", "2", "4", "7" }, setup), base + " --ballot" + sprt);
+    const std::pair<std::string, bool> rows[] = {
+        { base, true },
+        { base + " --ballot", true },
+        { base + " --openings my deck.pdn", true },
+        { base + " --ballot" + sprt, true },
+        { base + sprt, true },
+        { base + " ", false },
+        { base + " --ballot --openings x", false },
+        { base + " --sprt 0,50.0 --alpha 0.05 --beta 0.1 --elo-model logistic", false },
+        { base + " --sprt 50,0 --alpha 0.05 --beta 0.1 --elo-model logistic", false },
+        { base + " --sprt 0,50", false },
+        { base + sprt + " --ballot", false },
+    };
+    for (const auto &[text, canonical] : rows) {
+        CMatchEvent event;
+        EXPECT_EQ(event.parse(text), canonical) << text;
+        if (canonical) {
+            EXPECT_EQ(event.isPaired(), text != base) << text;
+            EXPECT_EQ(CMatchEvent::text({ "1", "2", "4", "7" }, event.setup()), text);
+        }
+    }
+}
+
+// The committed deck is every sequence of three steps that the rule keeps,
+// in the order the steps are listed, and the README's count.
+TEST(BallotDeck, HoldsEveryBalancedOpeningInOrder)
+{
+    const std::vector<std::vector<COpening::Step>> sequences = CBallotDeck::sequences();
+    ASSERT_EQ(sequences.size(), 302u);
+    std::vector<std::vector<COpening::Step>> balanced;
+    for (const auto &steps : sequences) {
+        CPosition position;
+        for (const auto &[from, to] : steps)
+            position.makeMove(from, to);
+        if (CBalanceRule::isBalanced(position))
+            balanced.push_back(steps);
+    }
+    std::vector<std::vector<COpening::Step>> deck;
+    for (const COpening &opening : CBallotDeck::openings())
+        deck.push_back(opening.steps());
+    EXPECT_EQ(deck, balanced);
+    EXPECT_EQ(deck.size(), 246u);
+    EXPECT_TRUE(CBalanceRule::isBalanced(CPosition()));
+}
+
 // Game 1 is held back until game 2 is done: it is still handed on first.
 TEST(MatchRunner, HandsGamesOnInGameOrder)
 {
@@ -95,7 +296,7 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
             secondDone.wait(lock, [&second] { return second; });
         second = second || number == 2;
         secondDone.notify_all();
-        return CMatchGame(number, 1, 1, 0, stop);
+        return CMatchGame(number, COpening(), 1, 1, 0, stop);
     });
     std::vector<int> order;
     EXPECT_TRUE(runner.run(
