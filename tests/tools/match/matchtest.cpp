@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <set>
 #include <sstream>
 
 // The README's strength table. The figures were computed once apart from
@@ -302,6 +303,34 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     EXPECT_TRUE(runner.run(
         1, 4, 2, [&order](const CMatchGame &game) { order.push_back(game.number()); }, [](int) {}));
     EXPECT_EQ(order, (std::vector<int> { 1, 2, 3, 4 }));
+}
+
+// Once goOn says no after game 2, no game is handed on, though games 3 and
+// 4 are done by then: game 1 is held until games 5 and 6 are under way on
+// the two workers, which have then put away every game before them.
+TEST(MatchRunner, HandsNoGameOnAfterTheStop)
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::set<int> started;
+    const auto startedSix = [&started] { return started.count(6) > 0; };
+    const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
+        std::unique_lock<std::mutex> lock(mutex);
+        started.insert(number);
+        changed.notify_all();
+        if (number == 5)
+            changed.wait(lock, startedSix);
+        return CMatchGame(number, COpening(), 1, 1, 0, stop);
+    });
+    std::vector<int> order;
+    const auto onGame = [&](const CMatchGame &game) {
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait(lock, startedSix);
+        order.push_back(game.number());
+    };
+    EXPECT_FALSE(runner.run(
+        1, 8, 2, onGame, [](int) {}, [&order] { return order.size() < 2; }));
+    EXPECT_EQ(order, (std::vector<int> { 1, 2 }));
 }
 
 namespace {
