@@ -16,16 +16,16 @@ std::vector<std::string> COpeningsCommand::parameters() const
 
 std::string COpeningsCommand::help() const
 {
-    return "prints in PDN the built-in deck of openings that match --ballot plays, in deck\n"
-           "order, one game each: its moves, then '*'. The deck holds every sequence of the\n"
-           "first "
+    return "prints in PDN the built-in deck of openings that match --ballot plays,\n"
+           "in deck order, one game each: its moves, then '*'. The deck holds every\n"
+           "sequence of the first "
         + std::to_string(CBallotDeck::Steps)
-        + " move steps from the initial position (each step of a multi-jump counts)\n"
-          "after which neither side wins material by force within "
+        + " move steps from the initial position (each step\n"
+          "of a multi-jump counts) after which neither side wins material by force\n"
+          "within "
         + std::to_string(CBalanceRule::Depth)
-        + " more steps: a\n"
-          "full-width search that goes on while a capture is under way or to be made,\n"
-          "counting pieces at its ends.";
+        + " more steps: a full-width search that goes on while a capture\n"
+          "is under way or to be made, counting pieces at its ends.";
 }
 
 bool COpeningsCommand::run(const Call &call, std::string &) const

@@ -6,14 +6,20 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 bool COpeningFile::read(const std::string &path, std::vector<COpening> &openings,
                         std::string &error)
 {
     const std::string name = "the openings file " + CQuotedText::quote(path);
-    std::ifstream file(path);
-    if (!file) {
+    // A folder opens as a file would, and then reads as if it were empty.
+    std::error_code ignored;
+    errno = std::filesystem::is_directory(path, ignored) ? EISDIR : 0;
+    std::ifstream file;
+    if (errno == 0)
+        file.open(path);
+    if (!file.is_open()) {
         error = "cannot read " + name + ": " + std::strerror(errno);
         return false;
     }

@@ -275,6 +275,7 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "1", "2", "6", "1", "--elo-model", "logistic" },
         { "match", "1", "2", "6", "1", "--ballot", "--openings", "deck.pdn" },
         { "match", "1", "2", "6", "1", "--openings", "/nonexistent/deck.pdn" },
+        { "match", "1", "2", "6", "1", "--openings", "/" },
         { "openings", "1" },
     };
     for (const auto &arguments : cases) {
@@ -354,7 +355,7 @@ TEST(Cli, AnswersHelpAndVersion)
            "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
            "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
            "1 if the output\ncould not be written", "--sprt ELO0,ELO1", "0.05 each",
-           "normalized|logistic", "games 2k-1 and 2k play opening k" }) {
+           "normalized|logistic", "2k-1 and 2k play" }) {
         EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
     }
     expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
