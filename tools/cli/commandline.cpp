@@ -31,7 +31,8 @@ const char *const PositionHelp
       "--help and --version may also come after a command's name, before any '--'; the\n"
       "first of the two answers.\n"
       "Each failure gives one line on standard error and an exit status: 1 if the output\n"
-      "could not be written, 2 for bad input, 130 if Ctrl-C stopped a match.\n";
+      "could not be written, 2 for bad input, 130 if Ctrl-C stopped a match (the tool\n"
+      "then ends by SIGINT itself, so that a shell stops its loop).\n";
 
 CCommandLine::CommandList toolCommands()
 {

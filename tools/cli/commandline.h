@@ -27,6 +27,7 @@ public:
         WriteError = 1,
         BadInput = 2,
         // Ctrl-C during match: 128 plus SIGINT's number, as a shell counts.
+        // The tool itself then dies of SIGINT; run() only returns this.
         Interrupted = 130
     };
 

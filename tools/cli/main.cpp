@@ -5,8 +5,26 @@
 #include "commandline.h"
 #include "fileoutput.h"
 
+#include <csignal>
 #include <iostream>
 #include <unistd.h>
+
+namespace {
+
+// Ctrl-C was caught so that the command could end on a whole result. Dying
+// of the signal after all tells a shell that its loop must stop too, which
+// an exit status of 130 does not.
+void dieOfInterruption()
+{
+    std::signal(SIGINT, SIG_DFL);
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigprocmask(SIG_UNBLOCK, &interrupt, nullptr);
+    std::raise(SIGINT);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +32,9 @@ int main(int argc, char *argv[])
     CFileOutput output(STDOUT_FILENO);
     std::ostream out(&output);
     const CCommandLine commandLine;
-    return commandLine.run(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr,
-                           isatty(STDERR_FILENO) != 0);
+    const int status = commandLine.run(std::vector<std::string>(argv + 1, argv + argc), out,
+                                       std::cerr, isatty(STDERR_FILENO) != 0);
+    if (status == CCommandLine::Interrupted)
+        dieOfInterruption();
+    return status;
 }

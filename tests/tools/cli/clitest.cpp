@@ -41,16 +41,23 @@ enum class Target { File, FullDevice, Closed, BrokenPipe };
 
 // Starts the tool named by CHECKERS_CLI with the given arguments and
 // standard input, its standard error going to stem.err, with Ctrl-C as by
-// default. Gives the process id, or -1.
+// default, in a process group of its own as a shell's job. With a script,
+// bash runs it instead, with the tool as $0 and the arguments after it.
+// Gives the process id, or -1.
 pid_t startCli(const std::vector<std::string> &arguments, const std::string &input,
-               const std::string &stem, Target target)
+               const std::string &stem, Target target, const std::string &script = "")
 {
-    const char *program = std::getenv("CHECKERS_CLI");
-    if (program == nullptr) {
+    const char *tool = std::getenv("CHECKERS_CLI");
+    if (tool == nullptr) {
         ADD_FAILURE() << "CHECKERS_CLI is not set";
         return -1;
     }
+    const char *program = script.empty() ? tool : "/bin/bash";
     std::vector<char *> argv { const_cast<char *>(program) };
+    if (!script.empty())
+        argv.insert(argv.end(),
+                    { const_cast<char *>("-c"), const_cast<char *>(script.c_str()),
+                      const_cast<char *>(tool) });
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
@@ -85,7 +92,8 @@ pid_t startCli(const std::vector<std::string> &arguments, const std::string &inp
     sigemptyset(&interrupt);
     sigaddset(&interrupt, SIGINT);
     posix_spawnattr_setsigdefault(&attributes, &interrupt);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
     pid_t child;
     const int spawned = posix_spawn(&child, program, &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
@@ -99,12 +107,13 @@ pid_t startCli(const std::vector<std::string> &arguments, const std::string &inp
     return child;
 }
 
+// A process ended by a signal gives minus its number.
 Outcome finishCli(pid_t child, const std::string &stem)
 {
     int status = 0;
     waitpid(child, &status, 0);
     std::remove((stem + ".in").c_str());
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     return { slurp(stem + ".out"), slurp(stem + ".err"), code };
 }
 
@@ -302,22 +311,25 @@ TEST(Cli, FailsWithStatusOneWhenItsOutputIsLost)
     }
 }
 
-// Ctrl-C ends a match between two games, so that what it wrote reads back.
+// Ctrl-C ends a match between two games, so that what it wrote reads back,
+// and then the tool dies of it, as a terminal sends it to the whole job: so
+// the shell that runs the match in a loop stops too.
 TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
 {
     const std::string stem = stemOf();
-    const pid_t child = startCli({ "match", "good", "good", "100000", "1", "--pdn", "--jobs", "2" },
-                                 "", stem, Target::File);
-    ASSERT_NE(child, -1);
+    const pid_t job = startCli({ "good", "good", "--pdn", "--jobs", "2" }, "", stem, Target::File,
+                               "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" $games 1 "
+                               "\"$3\" \"$4\" \"$5\"; done");
+    ASSERT_NE(job, -1);
     for (;;) {
         std::ifstream out(stem + ".out", std::ios::ate);
         if (out.tellg() > 0)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    kill(child, SIGINT);
-    const Outcome outcome = finishCli(child, stem);
-    EXPECT_EQ(outcome.status, 130);
+    kill(-job, SIGINT);
+    const Outcome outcome = finishCli(job, stem);
+    EXPECT_EQ(outcome.status, -SIGINT);
     EXPECT_EQ(outcome.err, "checkers-cli: interrupted\n");
     EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << outcome.out;
 }
