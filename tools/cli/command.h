@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_CLI_COMMAND_H
 
 #include <cstdint>
+#include <istream>
 #include <map>
 #include <ostream>
 #include <string>
@@ -61,6 +62,9 @@ protected:
     // Reads an integer from min to max; what names it in the error.
     static bool readNumber(const std::string &text, const std::string &what, int min, int max,
                            int &value, std::string &error);
+    // Whether reading in failed, not just came to its end. The command
+    // then stops at once, and the command line reports it.
+    static bool readFailed(const std::istream &in);
     // Reads a random seed: any unsigned 32-bit number.
     static bool readSeed(const std::string &text, std::uint32_t &seed, std::string &error);
 

@@ -2,6 +2,7 @@
 
 #include "benchcommand.h"
 #include "bestcommand.h"
+#include "fileinput.h"
 #include "fileoutput.h"
 #include "interruption.h"
 #include "matchcommand.h"
@@ -30,8 +31,8 @@ const char *const PositionHelp
       "after it is an argument, in order.\n"
       "--help and --version may also come after a command's name, before any '--'; the\n"
       "first of the two answers.\n"
-      "Each failure gives one line on standard error and an exit status: 1 if the output\n"
-      "could not be written, 2 for bad input, 130 if Ctrl-C stopped a match (the tool\n"
+      "Each failure gives one line on standard error and an exit status: 1 if the input\n"
+      "or the output failed, 2 for bad input, 130 if Ctrl-C stopped a match (the tool\n"
       "then ends by SIGINT itself, so that a shell stops its loop).\n";
 
 CCommandLine::CommandList toolCommands()
@@ -87,29 +88,34 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
     switch (request(arguments)) {
     case Request::Help:
         out << help();
-        return checkOutput(Success, out, err);
+        return checkStreams(Success, out, err);
     case Request::Version:
         out << version() << '\n';
-        return checkOutput(Success, out, err);
+        return checkStreams(Success, out, err);
     case Request::Run:
         break;
     }
-    return checkOutput(parseAndRun(arguments, out, err, errIsTerminal), out, err);
+    return checkStreams(parseAndRun(arguments, out, err, errIsTerminal), out, err);
 }
 
 // The one place where output is found lost: every command writes through
-// the stream and leaves its failure there.
-int CCommandLine::checkOutput(int status, std::ostream &out, std::ostream &err)
+// the stream and leaves its failure there. A command that reads standard
+// input stops at a failed read as at its end, and this tells the two apart.
+int CCommandLine::checkStreams(int status, std::ostream &out, std::ostream &err)
 {
     out.flush();
-    if (out.fail()) {
-        const int error = CFileOutput::errorOf(out);
-        const std::string reason = error == 0 ? "" : std::string(": ") + std::strerror(error);
-        return fail("write error" + reason, err, WriteError);
-    }
+    if (out.fail())
+        return fail("write error" + reason(CFileOutput::errorOf(out)), err, InputOrOutputFailed);
+    if (const int error = CFileInput::errorOf(std::cin); error != 0)
+        return fail("read error" + reason(error), err, InputOrOutputFailed);
     if (CInterruption::requested())
         return fail("interrupted", err, Interrupted);
     return status;
+}
+
+std::string CCommandLine::reason(int error)
+{
+    return error == 0 ? "" : std::string(": ") + std::strerror(error);
 }
 
 CCommandLine::Request CCommandLine::request(const std::vector<std::string> &arguments)

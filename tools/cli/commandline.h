@@ -23,8 +23,9 @@ public:
     // The exit statuses, as checkers-cli(6) lists them.
     enum ExitStatus {
         Success = 0,
-        // out could not be written: full device, closed, broken pipe.
-        WriteError = 1,
+        // Standard input could not be read, or out written: a folder, a
+        // closed stream, a full device, a broken pipe.
+        InputOrOutputFailed = 1,
         BadInput = 2,
         // Ctrl-C during match: 128 plus SIGINT's number, as a shell counts.
         // The tool itself then dies of SIGINT; run() only returns this.
@@ -62,8 +63,11 @@ private:
     static bool findOption(const CCommand &command, const std::string &written,
                            CCommand::Option &found);
     int runCommand(const CCommand &command, const CCommand::Call &call, std::ostream &err) const;
-    // What became of the output, once the command has run with status.
-    static int checkOutput(int status, std::ostream &out, std::ostream &err);
+    // What became of the input and the output, once the command has run
+    // with status.
+    static int checkStreams(int status, std::ostream &out, std::ostream &err);
+    // ": " and the reason for an errno, or nothing for 0.
+    static std::string reason(int error);
     const CCommand *find(const std::string &name) const;
     std::string usageLine() const;
     std::string help() const;

@@ -3,6 +3,7 @@
 // standard error and a status by its cause.
 
 #include "commandline.h"
+#include "fileinput.h"
 #include "fileoutput.h"
 
 #include <csignal>
@@ -28,12 +29,16 @@ void dieOfInterruption()
 
 int main(int argc, char *argv[])
 {
-    // Standard output through a buffer that keeps the reason a write failed.
+    // Standard input and output through buffers that keep the reason a read
+    // or a write failed.
+    CFileInput input(STDIN_FILENO);
+    std::streambuf *const standardInput = std::cin.rdbuf(&input);
     CFileOutput output(STDOUT_FILENO);
     std::ostream out(&output);
     const CCommandLine commandLine;
     const int status = commandLine.run(std::vector<std::string>(argv + 1, argv + argc), out,
                                        std::cerr, isatty(STDERR_FILENO) != 0);
+    std::cin.rdbuf(standardInput);
     if (status == CCommandLine::Interrupted)
         dieOfInterruption();
     return status;

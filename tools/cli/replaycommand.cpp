@@ -45,7 +45,10 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
     CPdnReader reader(m_in);
     int good = 0, bad = 0;
     for (;;) {
-        switch (reader.readGame()) {
+        const CPdnReader::Outcome outcome = reader.readGame();
+        if (outcome != CPdnReader::GameRead && readFailed(m_in))
+            return true;
+        switch (outcome) {
         case CPdnReader::GameRead:
             call.out << CPositionText::format(reader.position()) << ' ' << reader.result()
                      << std::endl;

@@ -38,7 +38,10 @@ bool CTallyCommand::run(const Call &call, std::string &error) const
     CPdnReader reader(m_in);
     CMatchTally tally;
     for (;;) {
-        switch (reader.readGame()) {
+        const CPdnReader::Outcome outcome = reader.readGame();
+        if (outcome != CPdnReader::GameRead && readFailed(m_in))
+            return true;
+        switch (outcome) {
         case CPdnReader::GameRead:
             if (!tally.add(reader, error))
                 return false;

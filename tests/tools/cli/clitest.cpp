@@ -34,18 +34,49 @@ std::string slurp(const std::string &path)
     return text.str();
 }
 
-// Where the tool's standard output goes: a file that is read back, or one
-// of the ways of losing it. A broken pipe is met with SIGPIPE ignored, as
-// under many supervisors.
-enum class Target { File, FullDevice, Closed, BrokenPipe };
+// Where one of the tool's standard streams goes: its file, stem.in, .out or
+// .err, or one of the ways of losing it. A broken pipe is met with SIGPIPE
+// ignored, as under many supervisors.
+enum class Target { File, FullDevice, Closed, BrokenPipe, Folder };
+
+// Descriptor fd as target says; gives the end of a pipe to close once the
+// tool has it.
+int addStream(posix_spawn_file_actions_t &actions, int fd, Target target, const std::string &stem)
+{
+    const char *const suffixes[] = { ".in", ".out", ".err" };
+    const int flags = fd == STDIN_FILENO ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
+    int pipeEnds[2] = { -1, -1 };
+    switch (target) {
+    case Target::File:
+        posix_spawn_file_actions_addopen(&actions, fd, (stem + suffixes[fd]).c_str(), flags, 0600);
+        break;
+    case Target::FullDevice:
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/full", O_WRONLY, 0);
+        break;
+    case Target::Closed:
+        posix_spawn_file_actions_addclose(&actions, fd);
+        break;
+    case Target::BrokenPipe:
+        signal(SIGPIPE, SIG_IGN);
+        EXPECT_EQ(pipe(pipeEnds), 0);
+        close(pipeEnds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], fd);
+        break;
+    case Target::Folder:
+        posix_spawn_file_actions_addopen(&actions, fd, testing::TempDir().c_str(), O_RDONLY, 0);
+        break;
+    }
+    return pipeEnds[1];
+}
 
 // Starts the tool named by CHECKERS_CLI with the given arguments and
-// standard input, its standard error going to stem.err, with Ctrl-C as by
-// default, in a process group of its own as a shell's job. With a script,
-// bash runs it instead, with the tool as $0 and the arguments after it.
-// Gives the process id, or -1.
+// standard input, with Ctrl-C as by default, in a process group of its own
+// as a shell's job; target says where the stream on descriptor fd goes.
+// With a script, bash runs it instead, with the tool as $0 and the
+// arguments after it. Gives the process id, or -1.
 pid_t startCli(const std::vector<std::string> &arguments, const std::string &input,
-               const std::string &stem, Target target, const std::string &script = "")
+               const std::string &stem, Target target, int fd = STDOUT_FILENO,
+               const std::string &script = "")
 {
     const char *tool = std::getenv("CHECKERS_CLI");
     if (tool == nullptr) {
@@ -64,28 +95,10 @@ pid_t startCli(const std::vector<std::string> &arguments, const std::string &inp
     std::ofstream(stem + ".in") << input;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, (stem + ".in").c_str(), O_RDONLY, 0);
-    int pipeEnds[2] = { -1, -1 };
-    switch (target) {
-    case Target::File:
-        posix_spawn_file_actions_addopen(&actions, 1, (stem + ".out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        break;
-    case Target::FullDevice:
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
-        break;
-    case Target::Closed:
-        posix_spawn_file_actions_addclose(&actions, 1);
-        break;
-    case Target::BrokenPipe:
-        signal(SIGPIPE, SIG_IGN);
-        EXPECT_EQ(pipe(pipeEnds), 0);
-        close(pipeEnds[0]);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-        break;
-    }
-    posix_spawn_file_actions_addopen(&actions, 2, (stem + ".err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int pipeEnd = -1;
+    for (const int stream : { STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO })
+        pipeEnd = std::max(pipeEnd,
+                           addStream(actions, stream, stream == fd ? target : Target::File, stem));
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t interrupt;
@@ -98,8 +111,8 @@ pid_t startCli(const std::vector<std::string> &arguments, const std::string &inp
     const int spawned = posix_spawn(&child, program, &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    if (pipeEnds[1] != -1)
-        close(pipeEnds[1]);
+    if (pipeEnd != -1)
+        close(pipeEnd);
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << program;
         return -1;
@@ -124,10 +137,10 @@ std::string stemOf()
 
 // Runs the tool and waits for it.
 Outcome runCli(const std::vector<std::string> &arguments, const std::string &input = "",
-               Target target = Target::File)
+               Target target = Target::File, int fd = STDOUT_FILENO)
 {
     const std::string stem = stemOf();
-    const pid_t child = startCli(arguments, input, stem, target);
+    const pid_t child = startCli(arguments, input, stem, target, fd);
     return child == -1 ? Outcome { "", "", -1 } : finishCli(child, stem);
 }
 
@@ -285,9 +298,9 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
               "checkers-cli: SEED must be a whole number from 0 to 4294967295, not '-1'\n");
 }
 
-// Lost output is a failure of its own, said in one line. The long match
-// would take hours if it did not stop at its first game.
-TEST(Cli, FailsWithStatusOneWhenItsOutputIsLost)
+// Lost input or output is a failure of its own, said in one line. The long
+// match would take hours if it did not stop at its first game.
+TEST(Cli, FailsWithStatusOneWhenItsInputOrOutputIsLost)
 {
     const std::pair<Target, std::string> targets[] = {
         { Target::FullDevice, "No space left on device" },
@@ -309,6 +322,21 @@ TEST(Cli, FailsWithStatusOneWhenItsOutputIsLost)
             EXPECT_EQ(outcome.err, "checkers-cli: write error: " + reason + "\n");
         }
     }
+    // A read that fails is no end of the input, and not even --keep-going
+    // reads on after it.
+    const std::pair<Target, std::string> sources[] = {
+        { Target::Closed, "Bad file descriptor" },
+        { Target::Folder, "Is a directory" },
+    };
+    const std::vector<std::vector<std::string>> readers
+        = { { "replay" }, { "replay", "--keep-going" }, { "tally" } };
+    for (const auto &[source, reason] : sources) {
+        for (const auto &arguments : readers) {
+            const Outcome outcome = runCli(arguments, "", source, STDIN_FILENO);
+            EXPECT_EQ(outcome.status, 1) << arguments.size() << ": " << reason;
+            EXPECT_EQ(outcome.err, "checkers-cli: read error: " + reason + "\n");
+        }
+    }
 }
 
 // Ctrl-C ends a match between two games, so that what it wrote reads back,
@@ -318,6 +346,7 @@ TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
 {
     const std::string stem = stemOf();
     const pid_t job = startCli({ "good", "good", "--pdn", "--jobs", "2" }, "", stem, Target::File,
+                               STDOUT_FILENO,
                                "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" $games 1 "
                                "\"$3\" \"$4\" \"$5\"; done");
     ASSERT_NE(job, -1);
@@ -347,7 +376,7 @@ TEST(Cli, AnswersHelpAndVersion)
            "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
            "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
            "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
-           "1 if the output\ncould not be written" }) {
+           "1 if the input\nor the output failed" }) {
         EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
     }
     expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
