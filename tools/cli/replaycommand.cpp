@@ -36,7 +36,8 @@ std::string CReplayCommand::help() const
     return "reads games in PDN from standard input and plays them, variations included,\n"
            "through the rules; prints each game's final position, as play prints one, and\n"
            "its result token. Stops at the first bad game; --keep-going reports each bad\n"
-           "game on standard error, reads on, and counts good and bad games at the end";
+           "game on standard error, reads on, and ends with \"N games, M bad\", counting\n"
+           "every game";
 }
 
 bool CReplayCommand::run(const Call &call, std::string &error) const
@@ -76,6 +77,6 @@ bool CReplayCommand::summarise(int good, int bad, std::string &error)
     if (good + bad == 0)
         error = "the input holds no game";
     else if (bad > 0)
-        error = games(good) + " read, " + std::to_string(bad) + " bad";
+        error = games(good + bad) + ", " + std::to_string(bad) + " bad";
     return error.empty();
 }

@@ -208,9 +208,12 @@ TEST(Replay, KeepsGoingPastBadGames)
               "checkers-cli: game 3, move 1, '[Event \"e\"]': a tag after the move text: the game "
               "has no result token\n"
               "checkers-cli: game 5, move 1, '11-15': the rules do not allow 11-15\n"
-              "checkers-cli: 2 games read, 3 bad\n");
+              "checkers-cli: 5 games, 3 bad\n");
     EXPECT_EQ(replay(games).err,
               "checkers-cli: game 1, move 1, '22-19': the rules do not allow 22-19\n");
+    const Outcome oneBad = replay("1. 22-19 *\n1. 22-18 *", { "replay", "--keep-going" });
+    EXPECT_EQ(oneBad.status, CCommandLine::BadInput);
+    EXPECT_EQ(oneBad.err.substr(oneBad.err.rfind(':')), ": 2 games, 1 bad\n");
 }
 
 // A thousand quick games, a few of them with a capture sequence that another
