@@ -44,6 +44,15 @@ bool CCommand::readNumber(const std::string &text, const std::string &what, int 
     return true;
 }
 
+bool CCommand::writeVerdict(const CPosition &position, std::ostream &out)
+{
+    const int result = position.settledResult();
+    if (result == CPosition::NoResult)
+        return false;
+    out << "gameover " << result << '\n';
+    return true;
+}
+
 bool CCommand::readFailed(const std::istream &in)
 {
     return CFileInput::errorOf(in) != 0;

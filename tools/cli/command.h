@@ -62,6 +62,10 @@ protected:
     // Reads an integer from min to max; what names it in the error.
     static bool readNumber(const std::string &text, const std::string &what, int min, int max,
                            int &value, std::string &error);
+    // A finished game has no step left: writes the verdict the rules gave
+    // it, a loss for a side to move without a step, else the draw the move
+    // count reached, and gives true.
+    static bool writeVerdict(const CPosition &position, std::ostream &out);
     // Whether reading in failed, not just came to its end. The command
     // then stops at once, and the command line reports it.
     static bool readFailed(const std::istream &in);

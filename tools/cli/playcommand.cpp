@@ -18,8 +18,9 @@ std::vector<std::string> CPlayCommand::parameters() const
 std::string CPlayCommand::help() const
 {
     return "the position after the step FROM-TO, then \"gameover 0|3|4\" (draw, White wins,\n"
-           "Black wins) if it ends the game; or \"illegal\"; or only \"gameover 0\" if PLIES\n"
-           "is 41, a game the draw rule has ended";
+           "Black wins) if it ends the game; or \"illegal\". In a game already over, only its\n"
+           "verdict: \"gameover 3|4\" if the side to move has no step, else \"gameover 0\" if\n"
+           "PLIES is 41";
 }
 
 // Squares off the board are valid input: the rules refuse them like any
@@ -32,11 +33,8 @@ bool CPlayCommand::run(const Call &call, std::string &error) const
         || !readNumber(call.arguments[1], "FROM", INT_MIN, INT_MAX, from, error)
         || !readNumber(call.arguments[2], "TO", INT_MIN, INT_MAX, to, error))
         return false;
-    // The draw rule has ended the game already: no step is played on.
-    if (position.pliesWithoutCapture > CGameState::DrawPlies) {
-        call.out << "gameover " << CGameState::Draw << '\n';
+    if (writeVerdict(position, call.out))
         return true;
-    }
     if (!position.makeMove(from, to)) {
         call.out << "illegal\n";
         return true;

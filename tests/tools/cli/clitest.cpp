@@ -13,6 +13,8 @@
 namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
+// Where 8-5 leaves Black at the count that draws: lost all the same.
+const std::string NoStepAt41 = "b...ww...w...................... b - 41";
 const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
                           "best POS DEPTH SEED | bench | "
                           "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] | "
@@ -162,6 +164,9 @@ TEST(Cli, ListsMovesInOrder)
                  "8-12\n8-13\n9-13\n9-14\n10-14\n10-15\n11-15\n");
     expectOutput({ "moves", "b...w........................... w" }, "");
     expectOutput({ "moves", "B.........b.................W... w" }, "28-7\n");
+    // The draw is declared when a step is played: it does not cut the list.
+    expectOutput({ "moves", Initial + " - 41" },
+                 "20-16\n21-16\n21-17\n22-17\n22-18\n23-18\n23-19\n");
 }
 
 TEST(Cli, CountsMoveSequences)
@@ -169,6 +174,7 @@ TEST(Cli, CountsMoveSequences)
     expectOutput({ "perft", Initial, "0" }, "1\n");
     expectOutput({ "perft", Initial, "6" }, "36768\n");
     expectOutput({ "perft", "b...w........................... w", "4" }, "0\n");
+    expectOutput({ "perft", Initial + " - 41", "2" }, "49\n");
 }
 
 TEST(Cli, PlaysOneStep)
@@ -188,6 +194,8 @@ TEST(Cli, PlaysOneStep)
                  "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41\ngameover 0\n");
     // The count that drew the game reads back; nothing is played on from it.
     expectOutput({ "play", "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41", "9", "14" }, "gameover 0\n");
+    // A side without a step has lost before the draw counts.
+    expectOutput({ "play", NoStepAt41, "0", "4" }, "gameover 3\n");
 }
 
 TEST(Cli, ChoosesAMoveFromASeed)
@@ -209,6 +217,8 @@ TEST(Cli, ChoosesAMoveFromASeed)
     expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
     // No step: the side to move has lost.
     expectOutput({ "best", "b...w........................... w", "5", "1" }, "gameover 4\n");
+    expectOutput({ "best", NoStepAt41, "5", "1" }, "gameover 3\n");
+    expectOutput({ "best", Initial + " - 41", "5", "1" }, "gameover 0\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
