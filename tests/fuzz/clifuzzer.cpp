@@ -55,7 +55,7 @@ void checkRoundTrip(const CPosition &position, const std::string &text)
 {
     CInvariantCheck::requireSound(position, "parsed '" + text + "'");
     CInvariantCheck::require(position.lastCheckVerdict == CGameState::NoVerdict
-                                 && position.pliesWithoutCapture <= CPositionText::MaxPlies,
+                                 && position.pliesWithoutCapture <= CPosition::MaxPlies,
                              "parsed memo or move counter out of range", position);
     const std::string formatted = CPositionText::format(position);
     // Squares and side are written the one way they can be read.

@@ -81,8 +81,12 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
     // Before the command only --help and --version may come.
     const std::string &first = arguments[0];
     const bool option = !first.empty() && first[0] == '-';
-    if (option && first != "--help" && first != "--version")
-        return fail("unknown option " + CQuotedText::quote(first), err);
+    if (option && !isAnswer(first)) {
+        const std::string name = first.substr(0, first.find('='));
+        return fail(isAnswer(name) ? name + " takes no value"
+                                   : "unknown option " + CQuotedText::quote(first),
+                    err);
+    }
     if (!option && find(first) == nullptr)
         return fail("unknown command " + CQuotedText::quote(first), err);
     switch (request(arguments)) {
@@ -123,12 +127,15 @@ CCommandLine::Request CCommandLine::request(const std::vector<std::string> &argu
     for (const std::string &argument : arguments) {
         if (argument == "--")
             break;
-        if (argument == "--help")
-            return Request::Help;
-        if (argument == "--version")
-            return Request::Version;
+        if (isAnswer(argument))
+            return argument == "--help" ? Request::Help : Request::Version;
     }
     return Request::Run;
+}
+
+bool CCommandLine::isAnswer(const std::string &word)
+{
+    return word == "--help" || word == "--version";
 }
 
 std::string CCommandLine::version()
@@ -190,7 +197,9 @@ bool CCommandLine::readOption(const CCommand &command, const std::string &word,
     const bool attached = valueStart < word.size();
     CCommand::Option option;
     if (!findOption(command, written, option)) {
-        error = command.name() + " has no option " + CQuotedText::quote(written);
+        error = isAnswer(written)
+            ? written + " takes no value"
+            : command.name() + " has no option " + CQuotedText::quote(written);
         return false;
     }
     if (options.count(option.name) > 0) {

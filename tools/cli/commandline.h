@@ -57,6 +57,8 @@ private:
     int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
                     bool errIsTerminal) const;
     static bool isOption(const std::string &word);
+    // --help or --version, which take no value.
+    static bool isAnswer(const std::string &word);
     static bool readOption(const CCommand &command, const std::string &word,
                            const std::string &next, bool hasNext, bool &tookNext,
                            std::map<std::string, std::string> &options, std::string &error);

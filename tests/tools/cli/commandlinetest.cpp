@@ -45,6 +45,8 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
           "checkers-cli: perft takes 2 arguments (perft POS DEPTH), not 1\n" },
         { { "-x", "moves", Initial }, "checkers-cli: unknown option '-x'\n" },
         { { "perft", Initial, "--depth", "2" }, "checkers-cli: perft has no option '--depth'\n" },
+        { { "moves", "--help=1" }, "checkers-cli: --help takes no value\n" },
+        { { "--version=2" }, "checkers-cli: --version takes no value\n" },
         // Quoted arguments are cut at 40 bytes.
         { { std::string(50, 'x') },
           "checkers-cli: unknown command '" + std::string(40, 'x') + "...'\n" },
