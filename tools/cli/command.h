@@ -49,7 +49,7 @@ public:
     // What it does and prints, for --help: lines of plain text.
     virtual std::string help() const = 0;
     // Writes the results to call.out. Bad input gives false and a one-line
-    // reason.
+    // reason, or none when the command has said on call.err what was wrong.
     virtual bool run(const Call &call, std::string &error) const = 0;
 
     // The name, the parameter names and the options in brackets.

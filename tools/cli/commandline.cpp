@@ -32,7 +32,7 @@ const char *const PositionHelp
       "--help and --version may also come after a command's name, before any '--'; the\n"
       "first of the two answers.\n"
       "Each failure gives one line on standard error and an exit status: 1 if the input\n"
-      "or the output failed, 2 for bad input, 130 if Ctrl-C stopped a match (the tool\n"
+      "or the output failed (a result on standard error too), 2 for bad input, 130 if Ctrl-C stopped a match (the tool\n"
       "then ends by SIGINT itself, so that a shell stops its loop).\n";
 
 CCommandLine::CommandList toolCommands()
@@ -247,9 +247,15 @@ int CCommandLine::runCommand(const CCommand &command, const CCommand::Call &call
                     err);
     }
     std::string error;
-    if (!command.run(call, error))
-        return fail(error, err);
-    return 0;
+    const bool ran = command.run(call, error);
+    // A result written on err, such as match's summary beside its games,
+    // is output too; the line saying it was lost may go unseen, the status
+    // still tells.
+    if (err.fail())
+        return InputOrOutputFailed;
+    if (!ran)
+        return error.empty() ? BadInput : fail(error, err);
+    return Success;
 }
 
 const CCommand *CCommandLine::find(const std::string &name) const

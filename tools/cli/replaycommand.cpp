@@ -59,7 +59,7 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
             ++good;
             break;
         case CPdnReader::NoMoreGames:
-            return summarise(good, bad, error);
+            return summarise(call, good, bad, error);
         case CPdnReader::BadInput:
             if (!keepGoing) {
                 error = reader.error();
@@ -72,11 +72,16 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
     }
 }
 
-bool CReplayCommand::summarise(int good, int bad, std::string &error)
+// The count is a result, which goes on standard error as the bad games'
+// lines did, with the status of bad input.
+bool CReplayCommand::summarise(const Call &call, int good, int bad, std::string &error)
 {
-    if (good + bad == 0)
+    if (good + bad == 0) {
         error = "the input holds no game";
-    else if (bad > 0)
-        error = games(good + bad) + ", " + std::to_string(bad) + " bad";
-    return error.empty();
+        return false;
+    }
+    if (bad > 0)
+        call.err << errorLine(games(good + bad) + ", " + std::to_string(bad) + " bad")
+                 << std::flush;
+    return bad == 0;
 }

@@ -336,6 +336,20 @@ TEST(Cli, FailsWithStatusOneWhenItsInputOrOutputIsLost)
             EXPECT_EQ(outcome.err, "checkers-cli: write error: " + reason + "\n");
         }
     }
+    // A result on standard error is output too; an error message keeps its
+    // own status.
+    const std::pair<std::vector<std::string>, int> onError[] = {
+        { { "match", "1", "1", "1", "604", "--pdn" }, 1 },
+        { { "replay", "--keep-going" }, 1 },
+        { { "replay" }, 2 },
+    };
+    for (const Target target : { Target::FullDevice, Target::Closed }) {
+        for (const auto &[arguments, status] : onError) {
+            EXPECT_EQ(runCli(arguments, "1. 22-19 *\n1. 22-18 *\n", target, STDERR_FILENO).status,
+                      status)
+                << arguments.size();
+        }
+    }
     // A read that fails is no end of the input, and not even --keep-going
     // reads on after it.
     const std::pair<Target, std::string> sources[] = {
