@@ -125,6 +125,8 @@ bool CPdnReader::readTag(const Token &token)
         m_readAhead = token;
         return fail(token.text, "a tag after the move text: the game has no result token");
     }
+    if (m_tags.size() == MaxTags && tag(token.name) == nullptr)
+        return fail(token.text, "a game holds at most " + std::to_string(MaxTags) + " tags");
     if (!m_tags.emplace(token.name, token).second && !m_repeatedTag)
         m_repeatedTag = token;
     return true;

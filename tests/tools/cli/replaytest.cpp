@@ -39,6 +39,15 @@ std::string drawnGame()
     return game + "21. 29-25 1/2-1/2\n";
 }
 
+// Tags of as many different names.
+std::string manyTags(int count)
+{
+    std::string tags;
+    for (int tag = 0; tag < count; ++tag)
+        tags += "[T" + std::to_string(tag) + " \"\"]\n";
+    return tags;
+}
+
 } // namespace
 
 TEST(Replay, ReadsGamesAsPeopleWriteThem)
@@ -77,6 +86,7 @@ TEST(Replay, ReadsEveryFormOfTheGrammar)
     const std::string afterOne = "bbbbbbbbbbbb.....w..w.wwwwwwwwww b - 1 ";
     const std::pair<std::string, std::string> cases[] = {
         { "1. 22-18 $1 11-15 $14 2. 18x11 $3 8x15 *", opening },
+        { manyTags(1000) + "1. 22-18 11-15 2. 18x11 8x15 *", opening },
         { "1. 22-18! 11-15(!?) 2. 18x11?! 8x15 (?!) *", opening },
         { "%a line left to another program\n1. 22-18 11-15 2. 18x11 8x15 *", opening },
         { "\xef\xbb\xbf[Event \"e\"]\r\n1. 22-18 11-15 2. 18:11 8:15 *", opening },
@@ -182,6 +192,7 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
           "game 2, move 1, '[Event \"next\"]': a tag after the move text: the game has no result "
           "token" },
         { "1. 22-18 {", "game 2, move 1, '{': the comment is not closed" },
+        { manyTags(1001) + "*", "game 2, move 1, '[T1000 \"\"]': a game holds at most 1000 tags" },
     };
     for (const auto &[game, error] : cases) {
         const Outcome outcome = replay("1. 22-18 *\n\n" + game);
