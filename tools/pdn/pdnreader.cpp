@@ -97,7 +97,9 @@ bool CPdnReader::readToken(const Token &token)
     case Token::Bad:
         return fail(token.text, token.reason);
     case Token::End:
-        return fail("", "the game has no result token");
+        // Tags alone are judged too: another game's type says more than
+        // the missing moves.
+        return startMoves() && fail("", "the game has no result token");
     default:
         break;
     }

@@ -157,6 +157,10 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
           "game 2, move 1, '[GameType \"22,W,8,8,N2,1\"]': GameType 22 is Italian draughts; this "
           "tool reads draughts with White moving first on 8x8 with flying kings: GameType "
           "99,W,8,8,N2,0" },
+        { "[Event \"e\"]\n[GameType \"20\"]",
+          "game 2, move 1, '[GameType \"20\"]': GameType 20 is international draughts; this tool "
+          "reads draughts with White moving first on 8x8 with flying kings: GameType "
+          "99,W,8,8,N2,0" },
         { "[GameType \"0,W,8,8,N1,0\"] *",
           "game 2, move 1, '[GameType \"0,W,8,8,N1,0\"]': GameType 0,W,8,8,N1,0: the notation is "
           "N1, not N2 or A0; this game is 99,W,8,8,N2,0" },
