@@ -242,7 +242,7 @@ void checkCommandLine(const std::vector<std::string> &arguments)
                                      "--help printed '" + out.str() + "'");
             return;
         case CCommandLine::Request::Version:
-            CInvariantCheck::require(out.str() == CCommandLine::version() + '\n',
+            CInvariantCheck::require(out.str() == CCommandLine::version(),
                                      "--version printed '" + out.str() + "'");
             return;
         case CCommandLine::Request::Run:
@@ -260,7 +260,13 @@ void checkCommandLine(const std::vector<std::string> &arguments)
         return;
     }
     CInvariantCheck::require(out.str().empty(), "output before an error: '" + out.str() + "'");
-    checkRefusal(status, err.str());
+    // Bare, the usage, over several lines.
+    if (arguments.empty())
+        CInvariantCheck::require(
+            status == CCommandLine::BadInput && err.str().rfind("usage: checkers-cli ", 0) == 0,
+            "bare: status " + std::to_string(status) + ", '" + err.str() + "'");
+    else
+        checkRefusal(status, err.str());
 }
 
 // Each line a final position and a result token; the games before a bad

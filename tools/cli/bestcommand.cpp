@@ -15,11 +15,10 @@ std::vector<std::string> CBestCommand::parameters() const
 
 std::string CBestCommand::help() const
 {
-    return "the computer's step at search depth DEPTH (1 to 64) from random seed\n"
-           "SEED (0 to 4294967295), then\n"
-           "the nodes searched and the positions evaluated: FROM TO NODES EVALUATIONS; or\n"
-           "\"gameover 3|4\" if the side to move has no step, and so has lost, else\n"
-           "\"gameover 0\" if PLIES is 41, a game the draw rule has ended";
+    return "the computer's step at search depth DEPTH (1 to 64) from random seed SEED (0 to "
+           "4294967295), then the nodes searched and the positions evaluated: FROM TO NODES "
+           "EVALUATIONS; or \"gameover 3|4\" if the side to move has no step, and so has lost, "
+           "else \"gameover 0\" if PLIES is 41, a game the draw rule has ended";
 }
 
 bool CBestCommand::run(const Call &call, std::string &error) const

@@ -46,7 +46,8 @@ public:
     virtual std::vector<std::string> parameters() const = 0;
     // The options it accepts; none unless it says so.
     virtual std::vector<Option> options() const;
-    // What it does and prints, for --help: lines of plain text.
+    // What it does and prints, for --help: plain text, each line a
+    // paragraph, which --help wraps.
     virtual std::string help() const = 0;
     // Writes the results to call.out. Bad input gives false and a one-line
     // reason, or none when the command has said on call.err what was wrong.

@@ -44,7 +44,7 @@ public:
     // --help and --version answer wherever they stand before "--", after the
     // command's name too; the first of the two wins.
     static Request request(const std::vector<std::string> &arguments);
-    // The line --version prints, without its newline.
+    // What --version prints: the name and version, then the licence.
     static std::string version();
     // Reads the words after a command's name: its options, wherever they
     // stand before "--", and its arguments in order. A bad option gives
@@ -71,7 +71,8 @@ private:
     // ": " and the reason for an errno, or nothing for 0.
     static std::string reason(int error);
     const CCommand *find(const std::string &name) const;
-    std::string usageLine() const;
+    // The usage, wrapped, each line ended by a newline.
+    std::string usage() const;
     std::string help() const;
     static int fail(const std::string &message, std::ostream &err, int status = BadInput);
 

@@ -41,23 +41,22 @@ std::vector<CCommand::Option> CMatchCommand::options() const
 
 std::string CMatchCommand::help() const
 {
-    return "GAMES games (1 to 100000) of the computer against itself from the initial position,\n"
-           "A with White in the odd-numbered games, each move step a search as in the game.\n"
-           "A and B are poor, medium or good (depth 1, 3 or 5) or a depth from 1 to 9.\n"
+    return "GAMES games (1 to 100000) of the computer against itself from the initial "
+           "position, A with White in the odd-numbered games, each move step a search as in the "
+           "game. A and B are poor, medium or good (depth 1, 3 or 5) or a depth from 1 to 9. "
            "SEED is 0 to 4294967295.\n"
-           "Each search seeds its generator with the low 32 bits of\n"
-           "splitmix64(splitmix64(splitmix64(SEED) + GAME) + PLY), GAME the game's number\n"
-           "from 1 and PLY the move steps already played in it, so the same arguments give\n"
-           "the same games.\n"
-           "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and\n"
-           "its 95% likelihood-ratio interval over wins, draws and losses, and the time\n"
-           "taken.\n"
-           "--games FROM-TO: play only games FROM to TO of the match, the same games in\n"
-           "the same PDN, so that shards of a match can run apart and be added up by tally.\n"
-           "--jobs N, -j N: play N games at once, 1 to 256 (default: the number of processors\n"
+           "Each search seeds its generator with the low 32 bits of "
+           "splitmix64(splitmix64(splitmix64(SEED) + GAME) + PLY), GAME the game's number from 1 "
+           "and PLY the move steps already played in it, so the same arguments give the same "
+           "games.\n"
+           "Prints \"result A B WINS_A WINS_B DRAWS\", A's score with the Elo difference and its "
+           "95% likelihood-ratio interval over wins, draws and losses, and the time taken.\n"
+           "--games FROM-TO: play only games FROM to TO of the match, the same games in the same "
+           "PDN, so that shards of a match can run apart and be added up by tally.\n"
+           "--jobs N, -j N: play N games at once, 1 to 256 (default: the number of processors "
            "the tool may run on, as nproc counts them).\n"
-           "--pdn (no value): write the games in PDN to standard output, the summary to\n"
-           "standard error; their Date tag is the local date when the match started.";
+           "--pdn (no value): write the games in PDN to standard output, the summary to standard "
+           "error; their Date tag is the local date when the match started.";
 }
 
 bool CMatchCommand::run(const Call &call, std::string &error) const

@@ -15,7 +15,7 @@ std::vector<std::string> CMovesCommand::parameters() const
 
 std::string CMovesCommand::help() const
 {
-    return "every legal move step from POS, one FROM-TO a line, as the rules generate them\n"
+    return "every legal move step from POS, one FROM-TO a line, as the rules generate them "
            "whatever PLIES is: the draw is declared when a step is played";
 }
 

@@ -15,11 +15,10 @@ std::vector<std::string> CPlayCommand::parameters() const
 
 std::string CPlayCommand::help() const
 {
-    return "the position after the step from square FROM to square TO (0 to 31), then \"gameover "
-           "0|3|4\" (draw, White wins,\n"
-           "Black wins) if it ends the game; or \"illegal\". In a game already over, only its\n"
-           "verdict: \"gameover 3|4\" if the side to move has no step, else \"gameover 0\" if\n"
-           "PLIES is 41";
+    return "the position after the step from square FROM to square TO (0 to 31), then "
+           "\"gameover 0|3|4\" (draw, White wins, Black wins) if it ends the game; or "
+           "\"illegal\". In a game already over, only its verdict: \"gameover 3|4\" if the side "
+           "to move has no step, else \"gameover 0\" if PLIES is 41";
 }
 
 // A square off the board is bad input, whatever the position: no step

@@ -33,11 +33,10 @@ std::vector<CCommand::Option> CReplayCommand::options() const
 
 std::string CReplayCommand::help() const
 {
-    return "reads games in PDN from standard input and plays them, variations included,\n"
-           "through the rules; prints each game's final position, as play prints one, and\n"
-           "its result token. Stops at the first bad game; --keep-going reports each bad\n"
-           "game on standard error, reads on, and ends with \"N games, M bad\", counting\n"
-           "every game";
+    return "reads games in PDN from standard input and plays them, variations included, "
+           "through the rules; prints each game's final position, as play prints one, and its "
+           "result token. Stops at the first bad game; --keep-going reports each bad game on "
+           "standard error, reads on, and ends with \"N games, M bad\", counting every game";
 }
 
 bool CReplayCommand::run(const Call &call, std::string &error) const

@@ -15,10 +15,12 @@ namespace {
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
 // Where 8-5 leaves Black at the count that draws: lost all the same.
 const std::string NoStepAt41 = "b...ww...w...................... b - 41";
-const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-                          "best POS DEPTH SEED | bench | "
-                          "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] | "
-                          "replay [--keep-going] | tally [--complete]";
+// Wrapped for a terminal of 80 columns, between commands.
+const std::string Usage
+    = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO |\n"
+      "                    best POS DEPTH SEED | bench |\n"
+      "                    match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] |\n"
+      "                    replay [--keep-going] | tally [--complete]\n";
 
 struct Outcome
 {
@@ -236,7 +238,6 @@ TEST(Cli, ReplaysGamesFromStandardInput)
 TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {},
         { "fly", Initial },
         { "moves" },
         { "moves", Initial, "extra" },
@@ -295,15 +296,15 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
-        const std::string shown = arguments.empty() ? "(none)" : arguments[0];
-        EXPECT_EQ(outcome.status, 2) << shown;
-        EXPECT_EQ(outcome.out, "") << shown;
+        EXPECT_EQ(outcome.status, 2) << arguments[0];
+        EXPECT_EQ(outcome.out, "") << arguments[0];
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-        if (!arguments.empty()) {
-            EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
-        }
+        EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
     }
-    EXPECT_EQ(runCli({}).err, Usage + "\n");
+    // Bare, the usage, and where to read more.
+    const Outcome bare = runCli({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.err, Usage + "Try 'checkers-cli --help' for more information.\n");
     EXPECT_EQ(runCli({ "perft", Initial, "-1" }).err,
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
     EXPECT_EQ(runCli({ "play", Initial, "22", "18.0" }).err,
@@ -396,7 +397,13 @@ TEST(Cli, AnswersHelpAndVersion)
     const Outcome help = runCli({ "--help" });
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_EQ(help.out.substr(0, help.out.find('\n')), Usage);
+    EXPECT_EQ(help.out.substr(0, Usage.size()), Usage);
+    std::istringstream lines(help.out);
+    std::string flat;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 80u) << line;
+        flat += line.substr(std::min(line.find_first_not_of(' '), line.size())) + ' ';
+    }
     // What a person needs from the help alone: the position format, and
     // every range and rule a command's input must meet.
     for (const char *statement :
@@ -404,10 +411,15 @@ TEST(Cli, AnswersHelpAndVersion)
            "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
            "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
            "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
-           "1 if the input\nor the output failed" }) {
-        EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
+           "1 if the input or the output failed", "FROM to square TO (0 to 31)" }) {
+        EXPECT_NE(flat.find(statement), std::string::npos) << statement;
     }
-    expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
+    expectOutput({ "--version" },
+                 "checkers-cli " CHECKERS_VERSION "\n"
+                 "Copyright (C) 2026 the Checkers developers\n"
+                 "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                 "This is free software: you are free to change and redistribute it.\n"
+                 "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 namespace {

@@ -38,7 +38,9 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
     EXPECT_EQ(perft.err, "");
 
     const std::pair<std::vector<std::string>, std::string> refused[] = {
-        { {}, "usage: checkers-cli moves POS | perft POS DEPTH\n" },
+        { {},
+          "usage: checkers-cli moves POS | perft POS DEPTH\n"
+          "Try 'checkers-cli --help' for more information.\n" },
         { { "play", Initial, "22", "18" }, "checkers-cli: unknown command 'play'\n" },
         { { "moves" }, "checkers-cli: moves takes 1 argument (moves POS), not 0\n" },
         { { "perft", Initial },
@@ -59,7 +61,7 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
     // The first of --help and --version wins, wherever it stands.
     const std::string Help = "usage: checkers-cli moves POS | perft POS DEPTH\n";
-    const std::string Version = CCommandLine::version() + "\n";
+    const std::string Version = CCommandLine::version();
     const std::pair<std::vector<std::string>, std::string> answered[] = {
         { { "perft", Initial, "--help" }, Help },
         { { "--help", "--version" }, Help },
