@@ -39,9 +39,13 @@ std::string slurp(const std::string &path)
 }
 
 // Where one of the tool's standard streams goes: its file, stem.in, .out or
-// .err, or one of the ways of losing it. A broken pipe is met with SIGPIPE
-// ignored, as under many supervisors.
-enum class Target { File, FullDevice, Closed, BrokenPipe, Folder };
+// .err, or one of the ways of losing it, or a terminal, read back as the
+// file would be. A broken pipe is met with SIGPIPE ignored, as under many
+// supervisors.
+enum class Target { File, FullDevice, Closed, BrokenPipe, Folder, Terminal };
+
+// The test's end of the terminal a tool writes on, or -1.
+int terminal = -1;
 
 // Descriptor fd as target says; gives the end of a pipe to close once the
 // tool has it.
@@ -68,6 +72,11 @@ int addStream(posix_spawn_file_actions_t &actions, int fd, Target target, const 
         break;
     case Target::Folder:
         posix_spawn_file_actions_addopen(&actions, fd, testing::TempDir().c_str(), O_RDONLY, 0);
+        break;
+    case Target::Terminal:
+        terminal = posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_TRUE(terminal != -1 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+        posix_spawn_file_actions_addopen(&actions, fd, ptsname(terminal), O_RDWR | O_NOCTTY, 0);
         break;
     }
     return pipeEnds[1];
@@ -131,6 +140,14 @@ Outcome finishCli(pid_t child, const std::string &stem)
     waitpid(child, &status, 0);
     std::remove((stem + ".in").c_str());
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    if (terminal != -1) {
+        std::ofstream shown(stem + ".err", std::ios::app);
+        char buffer[4096];
+        for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.write(buffer, got);
+        close(terminal);
+        terminal = -1;
+    }
     return { slurp(stem + ".out"), slurp(stem + ".err"), code };
 }
 
@@ -459,6 +476,13 @@ TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
     EXPECT_EQ(std::count(one.err.begin(), one.err.end(), '\n'), 3) << one.err;
     EXPECT_EQ(one.err.substr(0, one.err.find('\n')), three.err.substr(0, three.err.find('\n')));
 
+    // On a terminal, the progress line is blank before the summary.
+    const Outcome shown = runCli(oneJob, "", Target::Terminal, STDERR_FILENO);
+    const std::string beforeSummary = shown.err.substr(0, shown.err.find("result "));
+    const std::string lastDrawn
+        = beforeSummary.substr(beforeSummary.rfind('\r', beforeSummary.size() - 2) + 1);
+    EXPECT_EQ(lastDrawn.find_first_not_of(" \r"), std::string::npos) << shown.err;
+
     const Outcome plain = runCli({ "match", "poor", "2", "6", "7" });
     EXPECT_EQ(plain.err, "");
     EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')), one.err.substr(0, one.err.find('\n')));
@@ -502,9 +526,11 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
     };
     const std::string firstHalf = games("7", "1-2"), secondHalf = games("7", "3-4");
     const std::string summary = runCli({ "match", "1", "2", "4", "7" }).out;
-    expectOutput({ "tally", "--complete" },
-                 summary.substr(0, summary.rfind('\n', summary.size() - 2)) + "\n4 of 4 games\n",
-                 secondHalf + firstHalf);
+    const std::string whole
+        = summary.substr(0, summary.rfind('\n', summary.size() - 2)) + "\n4 of 4 games\n";
+    expectOutput({ "tally", "--complete" }, whole, secondHalf + firstHalf);
+    // Colours by the Round, not by the order of reading.
+    expectOutput({ "tally", "--complete" }, whole, games("7", "2-4") + games("7", "1-1"));
 
     const std::string event = "[Event \"checkers-cli match 1 2 4 7\"]\n";
     const struct
@@ -521,6 +547,9 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
           firstHalf + games("8", "3-3"),
           "game 3: its Event tag names another match than game 1's" },
         { { "tally" },
+          games("7", "1-1") + games("8", "2-2"),
+          "game 2: its Event tag names another match than game 1's" },
+        { { "tally" },
           firstHalf + games("7", "2-2"),
           "game 3: Round 2 was given already, to game 2" },
         { { "tally" },
@@ -536,6 +565,9 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
           secondHalf + games("7", "1-1"),
           "Round 2 of the match's 4 games is missing" },
         { { "tally", "--complete" }, firstHalf, "Round 3 of the match's 4 games is missing" },
+        { { "tally", "--complete" },
+          games("7", "1-3"),
+          "Round 4 of the match's 4 games is missing" },
     };
     for (const auto &refusal : refusals) {
         const Outcome outcome = runCli(refusal.arguments, refusal.input);

@@ -103,6 +103,7 @@ TEST(Replay, ReadsEveryFormOfTheGrammar)
         { "1. 22-18 (1. 23-19 11-16 (1... 9-13 (1... 10-14) 2. 19-15) ) (1. 21-17) 11-15 "
           "2. 18x11 8x15 *",
           opening },
+        { "1. 22-18 11-15 (1... 9-14) (1... 10-14) 2. 18x11 8x15 *", opening },
         { "1. 22-18 1-0", afterOne + "1-0" },
         { "[Result \"2-0\"] 1. 22-18 2-0", afterOne + "1-0" },
         { "1. 22-18 1-1", afterOne + "1/2-1/2" },
@@ -161,6 +162,9 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
           "game 2, move 1, '[GameType \"20\"]': GameType 20 is international draughts; this tool "
           "reads draughts with White moving first on 8x8 with flying kings: GameType "
           "99,W,8,8,N2,0" },
+        { "[GameType \"99,B,8,8,N2,0\"] *",
+          "game 2, move 1, '[GameType \"99,B,8,8,N2,0\"]': GameType 99,B,8,8,N2,0: the start "
+          "colour is B, not W; this game is 99,W,8,8,N2,0" },
         { "[GameType \"0,W,8,8,N1,0\"] *",
           "game 2, move 1, '[GameType \"0,W,8,8,N1,0\"]': GameType 0,W,8,8,N1,0: the notation is "
           "N1, not N2 or A0; this game is 99,W,8,8,N2,0" },
@@ -189,6 +193,8 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
           "number nor a result" },
         { "[Result \"0-1\"] 1. 22-18 *", "game 2, move 1, '*': the Result tag says 0-1" },
         { "[FEN \"W:W18:B14\"] 1. 18x9 0-1",
+          "game 2, move 1, '0-1': the rules ended the game with 1-0" },
+        { "[FEN \"W:W18:B14\"] [Result \"0-1\"] 1. 18x9 0-1",
           "game 2, move 1, '0-1': the rules ended the game with 1-0" },
         { "[FEN \"W:W18:B14\"] 1. 18x9 9-5 1-0",
           "game 2, move 1, '9-5': the rules ended the game with 1-0" },

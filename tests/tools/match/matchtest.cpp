@@ -82,6 +82,9 @@ TEST(MatchScore, CreditsEachSideByItsColour)
     EXPECT_EQ(score.resultLine("a", "b"), "result a b 3 1 1");
     EXPECT_EQ(score.strengthLine("a", "b"),
               "a scored 70.0% against b: Elo difference +147 (95% interval -135 to +486)");
+    // Draws and B's wins apart.
+    score.add(CGameState::Draw, false);
+    EXPECT_EQ(score.resultLine("a", "b"), "result a b 3 1 2");
 }
 
 // Game 1 is held back until game 2 is done: it is still handed on first.
