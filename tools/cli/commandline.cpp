@@ -157,9 +157,10 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
     return checkStreams(parseAndRun(arguments, out, err, errIsTerminal), out, err);
 }
 
-// The one place where output is found lost: every command writes through
-// the stream and leaves its failure there. A command that reads standard
-// input stops at a failed read as at its end, and this tells the two apart.
+// The one place where standard output is found lost: every command writes
+// through the stream and leaves its failure there. A command that reads
+// standard input stops at a failed read as at its end, and this tells the
+// two apart.
 int CCommandLine::checkStreams(int status, std::ostream &out, std::ostream &err)
 {
     out.flush();

@@ -39,10 +39,10 @@ void CProgressLine::draw(const std::vector<std::string> &fields)
     const std::size_t room = std::max<std::size_t>(m_width(), 1) - 1;
     std::string text;
     for (const std::string &field : fields) {
-        const std::string longer = text.empty() ? field : text + ", " + field;
-        if (longer.size() > room)
+        const std::string::size_type longer = text.size() + (text.empty() ? 0 : 2) + field.size();
+        if (longer > room)
             break;
-        text = longer;
+        text += (text.empty() ? "" : ", ") + field;
     }
     const std::size_t blank = std::min(std::max(m_drawn, text.size()), room) - text.size();
     m_out << '\r' << text << std::string(blank, ' ') << '\r' << std::flush;
