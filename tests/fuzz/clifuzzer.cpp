@@ -55,7 +55,7 @@ void checkRoundTrip(const CPosition &position, const std::string &text)
 {
     CInvariantCheck::requireSound(position, "parsed '" + text + "'");
     CInvariantCheck::require(position.lastCheckVerdict == CGameState::NoVerdict
-                                 && position.pliesWithoutCapture <= CPositionText::MaxPlies,
+                                 && position.pliesWithoutCapture <= CPosition::MaxPlies,
                              "parsed memo or move counter out of range", position);
     const std::string formatted = CPositionText::format(position);
     // Squares and side are written the one way they can be read.
@@ -181,11 +181,12 @@ void checkMatchOutput(const std::vector<std::string> &arguments, const std::stri
                              "match printed '" + out + "' and '" + err + "'");
 }
 
-// The position played to must read back as input: only a game that the
-// draw rule had ended gets no step.
+// The position played to must read back as input: only a game already over
+// gets no step, only its verdict.
 void checkPlayOutput(const std::string &out)
 {
-    if (out == "illegal\n" || out == "gameover 0\n")
+    if (out == "illegal\n" || out == "gameover 0\n" || out == "gameover 3\n"
+        || out == "gameover 4\n")
         return;
     const std::vector<std::string> lines = split(out, '\n');
     CPosition position;
@@ -241,7 +242,7 @@ void checkCommandLine(const std::vector<std::string> &arguments)
                                      "--help printed '" + out.str() + "'");
             return;
         case CCommandLine::Request::Version:
-            CInvariantCheck::require(out.str() == CCommandLine::version() + '\n',
+            CInvariantCheck::require(out.str() == CCommandLine::version(),
                                      "--version printed '" + out.str() + "'");
             return;
         case CCommandLine::Request::Run:
@@ -259,7 +260,13 @@ void checkCommandLine(const std::vector<std::string> &arguments)
         return;
     }
     CInvariantCheck::require(out.str().empty(), "output before an error: '" + out.str() + "'");
-    checkRefusal(status, err.str());
+    // Bare, the usage, over several lines.
+    if (arguments.empty())
+        CInvariantCheck::require(
+            status == CCommandLine::BadInput && err.str().rfind("usage: checkers-cli ", 0) == 0,
+            "bare: status " + std::to_string(status) + ", '" + err.str() + "'");
+    else
+        checkRefusal(status, err.str());
 }
 
 // Each line a final position and a result token; the games before a bad

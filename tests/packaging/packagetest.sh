@@ -94,6 +94,7 @@ check "the menu entry is valid" desktop-file-validate "$desktop"
 check "the menu entry is a game" grep -qx 'Categories=Game;BoardGame;' "$desktop"
 check "the menu entry starts the game without a terminal" test "$(entry Terminal)" = false
 check "the menu entry starts the packaged game" test "$(entry Exec)" = /usr/games/checkers
+check "the menu entry names the game window's class, for docks" test "$(entry StartupWMClass)" = checkers
 icon=$root/usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg
 check "the menu entry's icon is packaged" test -f "$icon"
 check "the icon is an SVG image" grep -q SVG <<<"$(file -b "$icon")"
@@ -115,7 +116,9 @@ done
 # page's COMMANDS section; options go under OPTIONS.
 cli=$games/checkers-cli
 usage=$("$cli" 2>&1 >/dev/null || true)
-accepted=$(sed 's/^usage: checkers-cli //; s/ | /\n/g' <<<"$usage" | awk '{ print $1 }' | LC_ALL=C sort)
+# The usage is wrapped between commands and followed by a pointer to --help.
+accepted=$(sed '/^Try /d; s/^usage: checkers-cli //; s/ |$//; s/ | /\n/g' <<<"$usage" \
+  | awk '{ print $1 }' | LC_ALL=C sort)
 documented=$(zcat "$root/usr/share/man/man6/checkers-cli.6.gz" | awk '
   /^\.SH / { section = $2 }
   tag && (section == "COMMANDS" || section == "OPTIONS") { gsub(/"|\\/, ""); print $2 }

@@ -28,4 +28,23 @@ while read -r from to count; do
   fi
   failures=$((failures + 1))
 done < <("$source_dir/scripts/imports.sh")
+
+# The check itself must see an include that runs up: one planted in a tree
+# of its own, with the same map and scripts.
+if [ -z "${LAYERS_PLANTED:-}" ]; then
+  planted=$(mktemp -d)
+  trap 'rm -rf "$planted"' EXIT
+  mkdir -p "$planted/scripts" "$planted/tools/position" "$planted/tools/pdn"
+  cp "$source_dir/README.md" "$planted/"
+  cp "$source_dir/scripts/imports.sh" "$source_dir/scripts/sources.sh" "$planted/scripts/"
+  touch "$planted/tools/pdn/pdnreader.h"
+  echo '#include "tools/pdn/pdnreader.h"' >"$planted/tools/position/position.h"
+  found=$(LAYERS_PLANTED=1 bash "$0" "$planted" || true)
+  if grep -q '^FAILED: tools/position includes from tools/pdn' <<<"$found"; then
+    echo "ok: an include from tools/position up to tools/pdn fails the check"
+  else
+    echo "FAILED: an include from tools/position up to tools/pdn passes the check"
+    failures=$((failures + 1))
+  fi
+fi
 [ "$failures" -eq 0 ] && echo "ok: every include follows the Layout"

@@ -15,10 +15,10 @@ std::vector<std::string> CBestCommand::parameters() const
 
 std::string CBestCommand::help() const
 {
-    return "the computer's step at search depth DEPTH (1 to 64) from random seed\n"
-           "SEED (0 to 4294967295), then\n"
-           "the nodes searched and the positions evaluated: FROM TO NODES EVALUATIONS; or\n"
-           "\"gameover 3|4\" if the side to move has no step, and so has lost";
+    return "the computer's step at search depth DEPTH (1 to 64) from random seed SEED (0 to "
+           "4294967295), then the nodes searched and the positions evaluated: FROM TO NODES "
+           "EVALUATIONS; or \"gameover 3|4\" if the side to move has no step, and so has lost, "
+           "else \"gameover 0\" if PLIES is 41, a game the draw rule has ended";
 }
 
 bool CBestCommand::run(const Call &call, std::string &error) const
@@ -30,11 +30,8 @@ bool CBestCommand::run(const Call &call, std::string &error) const
         || !readNumber(call.arguments[1], "DEPTH", 1, MaxDepth, depth, error)
         || !readSeed(call.arguments[2], seed, error))
         return false;
-    // A finished game has no step to choose: say how it ended, as play does.
-    if (!position.sideHasMove(position.sideToMove)) {
-        call.out << "gameover " << position.settledResult() << '\n';
+    if (writeVerdict(position, call.out))
         return true;
-    }
     int from, to;
     SearchStats stats;
     findBestMove(position, depth, seed, from, to, &stats);

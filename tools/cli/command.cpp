@@ -1,5 +1,6 @@
 #include "command.h"
 
+#include "fileinput.h"
 #include "tools/position/numbertext.h"
 #include "tools/position/position.h"
 #include "tools/position/positiontext.h"
@@ -41,6 +42,20 @@ bool CCommand::readNumber(const std::string &text, const std::string &what, int 
     }
     value = number;
     return true;
+}
+
+bool CCommand::writeVerdict(const CPosition &position, std::ostream &out)
+{
+    const int result = position.settledResult();
+    if (result == CPosition::NoResult)
+        return false;
+    out << "gameover " << result << '\n';
+    return true;
+}
+
+bool CCommand::readFailed(const std::istream &in)
+{
+    return CFileInput::errorOf(in) != 0;
 }
 
 bool CCommand::readSeed(const std::string &text, std::uint32_t &seed, std::string &error)

@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_CLI_COMMAND_H
 
 #include <cstdint>
+#include <istream>
 #include <map>
 #include <ostream>
 #include <string>
@@ -45,10 +46,11 @@ public:
     virtual std::vector<std::string> parameters() const = 0;
     // The options it accepts; none unless it says so.
     virtual std::vector<Option> options() const;
-    // What it does and prints, for --help: lines of plain text.
+    // What it does and prints, for --help: plain text, each line a
+    // paragraph, which --help wraps.
     virtual std::string help() const = 0;
     // Writes the results to call.out. Bad input gives false and a one-line
-    // reason.
+    // reason, or none when the command has said on call.err what was wrong.
     virtual bool run(const Call &call, std::string &error) const = 0;
 
     // The name, the parameter names and the options in brackets.
@@ -61,6 +63,13 @@ protected:
     // Reads an integer from min to max; what names it in the error.
     static bool readNumber(const std::string &text, const std::string &what, int min, int max,
                            int &value, std::string &error);
+    // A finished game has no step left: writes the verdict the rules gave
+    // it, a loss for a side to move without a step, else the draw the move
+    // count reached, and gives true.
+    static bool writeVerdict(const CPosition &position, std::ostream &out);
+    // Whether reading in failed, not just came to its end. The command
+    // then stops at once, and the command line reports it.
+    static bool readFailed(const std::istream &in);
     // Reads a random seed: any unsigned 32-bit number.
     static bool readSeed(const std::string &text, std::uint32_t &seed, std::string &error);
 

@@ -2,6 +2,7 @@
 
 #include "benchcommand.h"
 #include "bestcommand.h"
+#include "fileinput.h"
 #include "fileoutput.h"
 #include "interruption.h"
 #include "matchcommand.h"
@@ -11,6 +12,7 @@
 #include "playcommand.h"
 #include "replaycommand.h"
 #include "tallycommand.h"
+#include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
 
 #include <cctype>
@@ -19,20 +21,31 @@
 
 namespace {
 
+// Each line a paragraph, wrapped for the terminal when printed.
 const char *const PositionHelp
-    = "POS is one argument, SQUARES SIDE [PENDING [PLIES]]: SQUARES is 32 characters for\n"
-      "squares 0 to 31 in rows of four from the top, '.' empty, 'w'/'W' white man/king,\n"
-      "'b'/'B' black man/king; SIDE is 'w' or 'b'; PENDING lists the squares captured so far\n"
-      "in a capture sequence, comma-separated, or '-'; PLIES counts the moves without a\n"
-      "capture, 0 to 41 (the 41st draws the game). A position no game could reach is\n"
-      "refused: more than 12 pieces a side, a man on the row where it would have been\n"
-      "crowned, pending captures that no capture goes on from.\n"
-      "Options may come anywhere after a command's name; '--' ends them, and every word\n"
-      "after it is an argument, in order.\n"
-      "--help and --version may also come after a command's name, before any '--'; the\n"
-      "first of the two answers.\n"
-      "Each failure gives one line on standard error and an exit status: 1 if the output\n"
-      "could not be written, 2 for bad input, 130 if Ctrl-C stopped a match.\n";
+    = "POS is one argument, SQUARES SIDE [PENDING [PLIES]]: SQUARES is 32 characters for "
+      "squares 0 to 31 in rows of four from the top, '.' empty, 'w'/'W' white man/king, "
+      "'b'/'B' black man/king; SIDE is 'w' or 'b'; PENDING lists the squares captured so far "
+      "in a capture sequence, comma-separated, or '-'; PLIES counts the moves without a "
+      "capture, 0 to 41 (the 41st draws the game). A position no game could reach is refused: "
+      "more than 12 pieces a side, a man on the row where it would have been crowned, pending "
+      "captures that no capture goes on from.\n"
+      "Options may come anywhere after a command's name; '--' ends them, and every word after "
+      "it is an argument, in order. --help and --version take no value and may also come after "
+      "a command's name, before any '--'; the first of the two answers.\n"
+      "Each failure gives one line on standard error and an exit status: 1 if the input or the "
+      "output failed (a result on standard error too), 2 for bad input, 130 if Ctrl-C stopped a "
+      "match (the tool then ends by SIGINT itself, so that a shell stops its loop).";
+
+// The licence, as GNU tools print it after their version.
+const char *const Licence
+    = "Copyright (C) 2026 the Checkers developers\n"
+      "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+      "This is free software: you are free to change and redistribute it.\n"
+      "There is NO WARRANTY, to the extent permitted by law.";
+
+// The width of the terminal --help is written for.
+constexpr std::string::size_type Columns = 80;
 
 CCommandLine::CommandList toolCommands()
 {
@@ -49,16 +62,60 @@ CCommandLine::CommandList toolCommands()
     return commands;
 }
 
-// Every line of text behind the indent, each ended by a newline.
-std::string indented(const std::string &text, const std::string &indent)
+// The words of a line, split at spaces outside brackets, so that an option
+// stays whole with its value.
+std::vector<std::string> words(const std::string &line)
 {
-    std::string result = indent;
-    for (const char c : text) {
-        result += c;
-        if (c == '\n')
-            result += indent;
+    std::vector<std::string> found { "" };
+    int depth = 0;
+    for (const char c : line) {
+        depth += c == '[' ? 1 : c == ']' ? -1 : 0;
+        if (c != ' ' || depth > 0)
+            found.back() += c;
+        else if (!found.back().empty())
+            found.emplace_back();
     }
-    return result + '\n';
+    if (found.back().empty())
+        found.pop_back();
+    return found;
+}
+
+// Lines of at most Columns columns, the first behind first, every other
+// behind indent, each ended by a newline: as many units on a line as fit,
+// a unit too long for a line of its own broken at its words.
+std::string wrapped(const std::vector<std::string> &units, const std::string &first,
+                    const std::string &indent)
+{
+    std::string text;
+    std::string line = first;
+    bool empty = true;
+    const auto place = [&](const std::string &piece) {
+        if (!empty && line.size() + 1 + piece.size() > Columns) {
+            text += line + '\n';
+            line = indent;
+            empty = true;
+        }
+        line += (empty ? "" : " ") + piece;
+        empty = false;
+    };
+    for (const std::string &unit : units) {
+        if (indent.size() + unit.size() <= Columns) {
+            place(unit);
+            continue;
+        }
+        for (const std::string &word : words(unit))
+            place(word);
+    }
+    return text + line + '\n';
+}
+
+// Each line of text a paragraph, wrapped.
+std::string paragraphs(const std::string &text, const std::string &indent)
+{
+    std::string result;
+    for (const std::string &line : CPositionText::split(text, '\n'))
+        result += wrapped(words(line), indent, indent);
+    return result;
 }
 
 } // namespace
@@ -75,42 +132,52 @@ int CCommandLine::run(const std::vector<std::string> &arguments, std::ostream &o
                       std::ostream &err, bool errIsTerminal) const
 {
     if (arguments.empty()) {
-        err << usageLine() << '\n';
+        err << usage() << "Try 'checkers-cli --help' for more information.\n";
         return BadInput;
     }
     // Before the command only --help and --version may come.
     const std::string &first = arguments[0];
     const bool option = !first.empty() && first[0] == '-';
-    if (option && first != "--help" && first != "--version")
-        return fail("unknown option " + CQuotedText::quote(first), err);
+    if (option && !isAnswer(first)) {
+        const std::string name = first.substr(0, first.find('='));
+        return fail(isAnswer(name) ? name + " takes no value"
+                                   : "unknown option " + CQuotedText::quote(first),
+                    err);
+    }
     if (!option && find(first) == nullptr)
         return fail("unknown command " + CQuotedText::quote(first), err);
     switch (request(arguments)) {
     case Request::Help:
         out << help();
-        return checkOutput(Success, out, err);
+        return checkStreams(Success, out, err);
     case Request::Version:
-        out << version() << '\n';
-        return checkOutput(Success, out, err);
+        out << version();
+        return checkStreams(Success, out, err);
     case Request::Run:
         break;
     }
-    return checkOutput(parseAndRun(arguments, out, err, errIsTerminal), out, err);
+    return checkStreams(parseAndRun(arguments, out, err, errIsTerminal), out, err);
 }
 
-// The one place where output is found lost: every command writes through
-// the stream and leaves its failure there.
-int CCommandLine::checkOutput(int status, std::ostream &out, std::ostream &err)
+// The one place where standard output is found lost: every command writes
+// through the stream and leaves its failure there. A command that reads
+// standard input stops at a failed read as at its end, and this tells the
+// two apart.
+int CCommandLine::checkStreams(int status, std::ostream &out, std::ostream &err)
 {
     out.flush();
-    if (out.fail()) {
-        const int error = CFileOutput::errorOf(out);
-        const std::string reason = error == 0 ? "" : std::string(": ") + std::strerror(error);
-        return fail("write error" + reason, err, WriteError);
-    }
+    if (out.fail())
+        return fail("write error" + reason(CFileOutput::errorOf(out)), err, InputOrOutputFailed);
+    if (const int error = CFileInput::errorOf(std::cin); error != 0)
+        return fail("read error" + reason(error), err, InputOrOutputFailed);
     if (CInterruption::requested())
         return fail("interrupted", err, Interrupted);
     return status;
+}
+
+std::string CCommandLine::reason(int error)
+{
+    return error == 0 ? "" : std::string(": ") + std::strerror(error);
 }
 
 CCommandLine::Request CCommandLine::request(const std::vector<std::string> &arguments)
@@ -118,17 +185,20 @@ CCommandLine::Request CCommandLine::request(const std::vector<std::string> &argu
     for (const std::string &argument : arguments) {
         if (argument == "--")
             break;
-        if (argument == "--help")
-            return Request::Help;
-        if (argument == "--version")
-            return Request::Version;
+        if (isAnswer(argument))
+            return argument == "--help" ? Request::Help : Request::Version;
     }
     return Request::Run;
 }
 
+bool CCommandLine::isAnswer(const std::string &word)
+{
+    return word == "--help" || word == "--version";
+}
+
 std::string CCommandLine::version()
 {
-    return std::string("checkers-cli ") + CHECKERS_VERSION;
+    return std::string("checkers-cli ") + CHECKERS_VERSION + '\n' + Licence + '\n';
 }
 
 int CCommandLine::parseAndRun(const std::vector<std::string> &arguments, std::ostream &out,
@@ -185,7 +255,9 @@ bool CCommandLine::readOption(const CCommand &command, const std::string &word,
     const bool attached = valueStart < word.size();
     CCommand::Option option;
     if (!findOption(command, written, option)) {
-        error = command.name() + " has no option " + CQuotedText::quote(written);
+        error = isAnswer(written)
+            ? written + " takes no value"
+            : command.name() + " has no option " + CQuotedText::quote(written);
         return false;
     }
     if (options.count(option.name) > 0) {
@@ -233,9 +305,15 @@ int CCommandLine::runCommand(const CCommand &command, const CCommand::Call &call
                     err);
     }
     std::string error;
-    if (!command.run(call, error))
-        return fail(error, err);
-    return 0;
+    const bool ran = command.run(call, error);
+    // A result written on err, such as match's summary beside its games,
+    // is output too; the line saying it was lost may go unseen, the status
+    // still tells.
+    if (err.fail())
+        return InputOrOutputFailed;
+    if (!ran)
+        return error.empty() ? BadInput : fail(error, err);
+    return Success;
 }
 
 const CCommand *CCommandLine::find(const std::string &name) const
@@ -247,23 +325,23 @@ const CCommand *CCommandLine::find(const std::string &name) const
     return nullptr;
 }
 
-std::string CCommandLine::usageLine() const
+// A line breaks between two commands, after the "|", unless one command is
+// too long for a line.
+std::string CCommandLine::usage() const
 {
-    std::string text = "usage: checkers-cli";
-    const char *separator = " ";
-    for (const auto &command : m_commands) {
-        text += separator + command->usage();
-        separator = " | ";
-    }
-    return text;
+    std::vector<std::string> units { "checkers-cli" };
+    for (const auto &command : m_commands)
+        units.push_back(command->usage() + (&command == &m_commands.back() ? "" : " |"));
+    return wrapped(units, "usage: ", std::string(std::strlen("usage: checkers-cli "), ' '));
 }
 
 std::string CCommandLine::help() const
 {
-    std::string text = usageLine() + "\n       checkers-cli --help | --version\n\n";
+    std::string text = usage() + "       checkers-cli --help | --version\n\n";
     for (const auto &command : m_commands)
-        text += indented(command->usage(), "  ") + indented(command->help(), "      ");
-    return text + '\n' + PositionHelp;
+        text += wrapped(words(command->usage()), "  ", "    ")
+            + paragraphs(command->help(), "      ");
+    return text + '\n' + paragraphs(PositionHelp, "");
 }
 
 int CCommandLine::fail(const std::string &message, std::ostream &err, int status)

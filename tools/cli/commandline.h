@@ -23,10 +23,12 @@ public:
     // The exit statuses, as checkers-cli(6) lists them.
     enum ExitStatus {
         Success = 0,
-        // out could not be written: full device, closed, broken pipe.
-        WriteError = 1,
+        // Standard input could not be read, or out written: a folder, a
+        // closed stream, a full device, a broken pipe.
+        InputOrOutputFailed = 1,
         BadInput = 2,
         // Ctrl-C during match: 128 plus SIGINT's number, as a shell counts.
+        // The tool itself then dies of SIGINT; run() only returns this.
         Interrupted = 130
     };
 
@@ -42,7 +44,7 @@ public:
     // --help and --version answer wherever they stand before "--", after the
     // command's name too; the first of the two wins.
     static Request request(const std::vector<std::string> &arguments);
-    // The line --version prints, without its newline.
+    // What --version prints: the name and version, then the licence.
     static std::string version();
     // Reads the words after a command's name: its options, wherever they
     // stand before "--", and its arguments in order. A bad option gives
@@ -55,16 +57,22 @@ private:
     int parseAndRun(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err,
                     bool errIsTerminal) const;
     static bool isOption(const std::string &word);
+    // --help or --version, which take no value.
+    static bool isAnswer(const std::string &word);
     static bool readOption(const CCommand &command, const std::string &word,
                            const std::string &next, bool hasNext, bool &tookNext,
                            std::map<std::string, std::string> &options, std::string &error);
     static bool findOption(const CCommand &command, const std::string &written,
                            CCommand::Option &found);
     int runCommand(const CCommand &command, const CCommand::Call &call, std::ostream &err) const;
-    // What became of the output, once the command has run with status.
-    static int checkOutput(int status, std::ostream &out, std::ostream &err);
+    // What became of the input and the output, once the command has run
+    // with status.
+    static int checkStreams(int status, std::ostream &out, std::ostream &err);
+    // ": " and the reason for an errno, or nothing for 0.
+    static std::string reason(int error);
     const CCommand *find(const std::string &name) const;
-    std::string usageLine() const;
+    // The usage, wrapped, each line ended by a newline.
+    std::string usage() const;
     std::string help() const;
     static int fail(const std::string &message, std::ostream &err, int status = BadInput);
 

@@ -15,7 +15,8 @@ std::vector<std::string> CMovesCommand::parameters() const
 
 std::string CMovesCommand::help() const
 {
-    return "every legal move step from POS, one FROM-TO a line";
+    return "every legal move step from POS, one FROM-TO a line, as the rules generate them "
+           "whatever PLIES is: the draw is declared when a step is played";
 }
 
 bool CMovesCommand::run(const Call &call, std::string &error) const

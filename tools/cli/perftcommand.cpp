@@ -15,7 +15,8 @@ std::vector<std::string> CPerftCommand::parameters() const
 
 std::string CPerftCommand::help() const
 {
-    return "the number of sequences of DEPTH (0 to 64) move steps from POS";
+    return "the number of sequences of DEPTH (0 to 64) move steps from POS; the draw at PLIES "
+           "41 does not cut them short";
 }
 
 bool CPerftCommand::run(const Call &call, std::string &error) const

@@ -3,8 +3,6 @@
 #include "tools/position/position.h"
 #include "tools/position/positiontext.h"
 
-#include <climits>
-
 std::string CPlayCommand::name() const
 {
     return "play";
@@ -17,26 +15,24 @@ std::vector<std::string> CPlayCommand::parameters() const
 
 std::string CPlayCommand::help() const
 {
-    return "the position after the step FROM-TO, then \"gameover 0|3|4\" (draw, White wins,\n"
-           "Black wins) if it ends the game; or \"illegal\"; or only \"gameover 0\" if PLIES\n"
-           "is 41, a game the draw rule has ended";
+    return "the position after the step from square FROM to square TO (0 to 31), then "
+           "\"gameover 0|3|4\" (draw, White wins, Black wins) if it ends the game; or "
+           "\"illegal\". In a game already over, only its verdict: \"gameover 3|4\" if the side "
+           "to move has no step, else \"gameover 0\" if PLIES is 41";
 }
 
-// Squares off the board are valid input: the rules refuse them like any
-// other illegal step.
+// A square off the board is bad input, whatever the position: no step
+// could start or end there.
 bool CPlayCommand::run(const Call &call, std::string &error) const
 {
     CPosition position;
     int from, to;
     if (!readPosition(call.arguments[0], position, error)
-        || !readNumber(call.arguments[1], "FROM", INT_MIN, INT_MAX, from, error)
-        || !readNumber(call.arguments[2], "TO", INT_MIN, INT_MAX, to, error))
+        || !readNumber(call.arguments[1], "FROM", 0, LastSquare, from, error)
+        || !readNumber(call.arguments[2], "TO", 0, LastSquare, to, error))
         return false;
-    // The draw rule has ended the game already: no step is played on.
-    if (position.pliesWithoutCapture > CGameState::DrawPlies) {
-        call.out << "gameover " << CGameState::Draw << '\n';
+    if (writeVerdict(position, call.out))
         return true;
-    }
     if (!position.makeMove(from, to)) {
         call.out << "illegal\n";
         return true;

@@ -2,11 +2,14 @@
 #define CHECKERS_TOOLS_CLI_PLAYCOMMAND_H
 
 #include "command.h"
+#include "rules/gamestate.h"
 
 // play POS FROM TO: one move step; prints the new position, or "illegal".
 class CPlayCommand : public CCommand
 {
 public:
+    static constexpr int LastSquare = CGameState::SquareCount - 1;
+
     std::string name() const override;
     std::vector<std::string> parameters() const override;
     std::string help() const override;

@@ -33,10 +33,10 @@ std::vector<CCommand::Option> CReplayCommand::options() const
 
 std::string CReplayCommand::help() const
 {
-    return "reads games in PDN from standard input and plays them, variations included,\n"
-           "through the rules; prints each game's final position, as play prints one, and\n"
-           "its result token. Stops at the first bad game; --keep-going reports each bad\n"
-           "game on standard error, reads on, and counts good and bad games at the end";
+    return "reads games in PDN from standard input and plays them, variations included, "
+           "through the rules; prints each game's final position, as play prints one, and its "
+           "result token. Stops at the first bad game; --keep-going reports each bad game on "
+           "standard error, reads on, and ends with \"N games, M bad\", counting every game";
 }
 
 bool CReplayCommand::run(const Call &call, std::string &error) const
@@ -45,7 +45,10 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
     CPdnReader reader(m_in);
     int good = 0, bad = 0;
     for (;;) {
-        switch (reader.readGame()) {
+        const CPdnReader::Outcome outcome = reader.readGame();
+        if (outcome != CPdnReader::GameRead && readFailed(m_in))
+            return true;
+        switch (outcome) {
         case CPdnReader::GameRead:
             call.out << CPositionText::format(reader.position()) << ' ' << reader.result()
                      << std::endl;
@@ -55,7 +58,7 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
             ++good;
             break;
         case CPdnReader::NoMoreGames:
-            return summarise(good, bad, error);
+            return summarise(call, good, bad, error);
         case CPdnReader::BadInput:
             if (!keepGoing) {
                 error = reader.error();
@@ -68,11 +71,16 @@ bool CReplayCommand::run(const Call &call, std::string &error) const
     }
 }
 
-bool CReplayCommand::summarise(int good, int bad, std::string &error)
+// The count is a result, which goes on standard error as the bad games'
+// lines did, with the status of bad input.
+bool CReplayCommand::summarise(const Call &call, int good, int bad, std::string &error)
 {
-    if (good + bad == 0)
+    if (good + bad == 0) {
         error = "the input holds no game";
-    else if (bad > 0)
-        error = games(good) + " read, " + std::to_string(bad) + " bad";
-    return error.empty();
+        return false;
+    }
+    if (bad > 0)
+        call.err << errorLine(games(good + bad) + ", " + std::to_string(bad) + " bad")
+                 << std::flush;
+    return bad == 0;
 }

@@ -23,7 +23,7 @@ public:
     bool run(const Call &call, std::string &error) const override;
 
 private:
-    static bool summarise(int good, int bad, std::string &error);
+    static bool summarise(const Call &call, int good, int bad, std::string &error);
 
     std::istream &m_in;
 };

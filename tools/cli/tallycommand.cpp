@@ -24,12 +24,12 @@ std::vector<CCommand::Option> CTallyCommand::options() const
 
 std::string CTallyCommand::help() const
 {
-    return "reads the PDN of games of one match from standard input, as match --pdn writes\n"
-           "them, its shards in any order, and prints the summary match prints for those\n"
-           "games: the result line, A's score with the Elo difference and its 95% interval,\n"
-           "and \"GAMES of TOTAL games\". The Event tag names the match, the Round the game.\n"
-           "Refuses games of two matches, a Round given twice or outside the match, and a\n"
-           "game whose moves do not replay to where the rules end it.\n"
+    return "reads the PDN of games of one match from standard input, as match --pdn writes "
+           "them, its shards in any order, and prints the summary match prints for those games: "
+           "the result line, A's score with the Elo difference and its 95% interval, and "
+           "\"GAMES of TOTAL games\". The Event tag names the match, the Round the game. Refuses "
+           "games of two matches, a Round given twice or outside the match, and a game whose "
+           "moves do not replay to where the rules end it.\n"
            "--complete: also refuse games that miss a Round of the match, naming the first.";
 }
 
@@ -38,7 +38,10 @@ bool CTallyCommand::run(const Call &call, std::string &error) const
     CPdnReader reader(m_in);
     CMatchTally tally;
     for (;;) {
-        switch (reader.readGame()) {
+        const CPdnReader::Outcome outcome = reader.readGame();
+        if (outcome != CPdnReader::GameRead && readFailed(m_in))
+            return true;
+        switch (outcome) {
         case CPdnReader::GameRead:
             if (!tally.add(reader, error))
                 return false;

@@ -16,13 +16,13 @@ void CProgressLine::show(int done)
 {
     const double elapsed = std::chrono::duration<double>(Clock::now() - m_start).count();
     const std::string left = done == 0 ? "?" : duration(elapsed * (m_total - done) / done);
-    draw("games " + std::to_string(done) + " of " + std::to_string(m_total) + ", "
-         + duration(elapsed) + " elapsed, " + left + " left");
+    draw({ "games " + std::to_string(done) + " of " + std::to_string(m_total),
+           duration(elapsed) + " elapsed", left + " left" });
 }
 
 void CProgressLine::clear()
 {
-    draw("");
+    draw({});
 }
 
 std::size_t CProgressLine::terminalWidth(int fd)
@@ -31,12 +31,19 @@ std::size_t CProgressLine::terminalWidth(int fd)
     return ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
-// Spaces cover what the longer old text left. The last column stays free:
-// some terminals wrap as soon as it is written.
-void CProgressLine::draw(std::string text)
+// As many whole fields as fit: half of one would mislead. Spaces cover what
+// the longer old text left. The last column stays free: some terminals wrap
+// as soon as it is written.
+void CProgressLine::draw(const std::vector<std::string> &fields)
 {
     const std::size_t room = std::max<std::size_t>(m_width(), 1) - 1;
-    text.resize(std::min(text.size(), room));
+    std::string text;
+    for (const std::string &field : fields) {
+        const std::string::size_type longer = text.size() + (text.empty() ? 0 : 2) + field.size();
+        if (longer > room)
+            break;
+        text += (text.empty() ? "" : ", ") + field;
+    }
     const std::size_t blank = std::min(std::max(m_drawn, text.size()), room) - text.size();
     m_out << '\r' << text << std::string(blank, ' ') << '\r' << std::flush;
     m_drawn = text.size();

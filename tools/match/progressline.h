@@ -6,11 +6,13 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 // A line on a terminal that shows how far a run of games has come, redrawn
 // in place: games done of the total, the time elapsed and an estimate of
 // the time left. It stays shorter than the terminal is wide, asked at each
-// redraw, since a line that wraps can no longer be redrawn in place.
+// redraw, since a line that wraps can no longer be redrawn in place; a
+// narrow one drops the last fields.
 class CProgressLine
 {
 public:
@@ -30,7 +32,7 @@ public:
 private:
     // m:ss, or h:mm:ss from an hour on.
     static std::string duration(double seconds);
-    void draw(std::string text);
+    void draw(const std::vector<std::string> &fields);
 
     std::ostream &m_out;
     const int m_total;

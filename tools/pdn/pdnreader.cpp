@@ -97,7 +97,9 @@ bool CPdnReader::readToken(const Token &token)
     case Token::Bad:
         return fail(token.text, token.reason);
     case Token::End:
-        return fail("", "the game has no result token");
+        // Tags alone are judged too: another game's type says more than
+        // the missing moves.
+        return startMoves() && fail("", "the game has no result token");
     default:
         break;
     }
@@ -125,6 +127,8 @@ bool CPdnReader::readTag(const Token &token)
         m_readAhead = token;
         return fail(token.text, "a tag after the move text: the game has no result token");
     }
+    if (m_tags.size() == MaxTags && tag(token.name) == nullptr)
+        return fail(token.text, "a game holds at most " + std::to_string(MaxTags) + " tags");
     if (!m_tags.emplace(token.name, token).second && !m_repeatedTag)
         m_repeatedTag = token;
     return true;

@@ -23,6 +23,10 @@ class CPdnReader
 public:
     enum Outcome { GameRead, NoMoreGames, BadInput };
 
+    // A game's tags are kept until its moves are read; each is bounded, and
+    // so is their number, so that memory holds one game of any input.
+    static constexpr std::size_t MaxTags = 1000;
+
     explicit CPdnReader(std::istream &in);
 
     Outcome readGame();

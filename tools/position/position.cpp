@@ -31,9 +31,6 @@ std::string CPosition::impossibility(int firstSquare) const
     if (pendingCaptureCount > 0 && !sideHasKingCapture(sideToMove)
         && !sideHasManCapture(sideToMove))
         return "captures are pending, but no capture goes on from them";
-    if (pliesWithoutCapture > MaxPlies)
-        return std::to_string(pliesWithoutCapture)
-            + " moves without a capture: the game was drawn at " + std::to_string(MaxPlies);
     return "";
 }
 

@@ -22,9 +22,9 @@ public:
 
     // Why no game could have reached this position, or empty if one could:
     // more than 12 pieces a side, a man on the row where it would have been
-    // crowned, captures pending that no capture goes on from, or more moves
-    // without a capture than the one that drew the game. A finished game is
-    // possible. Squares are named from firstSquare: 0 here, 1 in a FEN.
+    // crowned, or captures pending that no capture goes on from. A finished
+    // game is possible; the count of moves without a capture is bounded
+    // where it is read. Squares are named from firstSquare: 0 here, 1 in a FEN.
     std::string impossibility(int firstSquare) const;
     // The result of a game that is over in this position, as the rules
     // would have declared it, or NoResult.

@@ -166,9 +166,9 @@ bool CPositionText::parsePendingSquare(const std::string &item, CPosition &posit
 bool CPositionText::parsePlies(const std::string &field, CPosition &position, std::string &error)
 {
     int plies;
-    if (!CNumberText::parse(field, plies) || plies < 0 || plies > MaxPlies) {
-        error = "moves without a capture must be a number from 0 to " + std::to_string(MaxPlies)
-            + ", not " + CQuotedText::quote(field);
+    if (!CNumberText::parse(field, plies) || plies < 0 || plies > CPosition::MaxPlies) {
+        error = "moves without a capture must be a number from 0 to "
+            + std::to_string(CPosition::MaxPlies) + ", not " + CQuotedText::quote(field);
         return false;
     }
     position.pliesWithoutCapture = plies;

@@ -15,10 +15,6 @@
 class CPositionText
 {
 public:
-    // The largest count read as a number; a position refuses any beyond
-    // CPosition::MaxPlies.
-    static constexpr int MaxPlies = 1000000;
-
     // Reads text into position, which must be one a game could reach (see
     // CPosition::impossibility). On failure position is left as it was and
     // error says in one line what is wrong, quoting the offending part as

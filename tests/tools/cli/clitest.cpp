@@ -13,12 +13,16 @@
 namespace {
 
 const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
-const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO | "
-                          "best POS DEPTH SEED | bench | "
-                          "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] [--ballot] "
-                          "[--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B] "
-                          "[--elo-model MODEL] | openings | "
-                          "replay [--keep-going] | tally [--complete]";
+// Where 8-5 leaves Black at the count that draws: lost all the same.
+const std::string NoStepAt41 = "b...ww...w...................... b - 41";
+// Wrapped for a terminal of 80 columns, between commands.
+const std::string Usage
+    = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO |\n"
+      "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
+      "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
+      "                    [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
+      "                    [--elo-model MODEL] | openings | replay [--keep-going] |\n"
+      "                    tally [--complete]\n";
 
 struct Outcome
 {
@@ -36,64 +40,94 @@ std::string slurp(const std::string &path)
     return text.str();
 }
 
-// Where the tool's standard output goes: a file that is read back, or one
-// of the ways of losing it. A broken pipe is met with SIGPIPE ignored, as
-// under many supervisors.
-enum class Target { File, FullDevice, Closed, BrokenPipe };
+// Where one of the tool's standard streams goes: its file, stem.in, .out or
+// .err, or one of the ways of losing it, or a terminal, read back as the
+// file would be. A broken pipe is met with SIGPIPE ignored, as under many
+// supervisors.
+enum class Target { File, FullDevice, Closed, BrokenPipe, Folder, Terminal };
+
+// The test's end of the terminal a tool writes on, or -1.
+int terminal = -1;
+
+// Descriptor fd as target says; gives the end of a pipe to close once the
+// tool has it.
+int addStream(posix_spawn_file_actions_t &actions, int fd, Target target, const std::string &stem)
+{
+    const char *const suffixes[] = { ".in", ".out", ".err" };
+    const int flags = fd == STDIN_FILENO ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
+    int pipeEnds[2] = { -1, -1 };
+    switch (target) {
+    case Target::File:
+        posix_spawn_file_actions_addopen(&actions, fd, (stem + suffixes[fd]).c_str(), flags, 0600);
+        break;
+    case Target::FullDevice:
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/full", O_WRONLY, 0);
+        break;
+    case Target::Closed:
+        posix_spawn_file_actions_addclose(&actions, fd);
+        break;
+    case Target::BrokenPipe:
+        signal(SIGPIPE, SIG_IGN);
+        EXPECT_EQ(pipe(pipeEnds), 0);
+        close(pipeEnds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], fd);
+        break;
+    case Target::Folder:
+        posix_spawn_file_actions_addopen(&actions, fd, testing::TempDir().c_str(), O_RDONLY, 0);
+        break;
+    case Target::Terminal:
+        terminal = posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_TRUE(terminal != -1 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+        posix_spawn_file_actions_addopen(&actions, fd, ptsname(terminal), O_RDWR | O_NOCTTY, 0);
+        break;
+    }
+    return pipeEnds[1];
+}
 
 // Starts the tool named by CHECKERS_CLI with the given arguments and
-// standard input, its standard error going to stem.err, with Ctrl-C as by
-// default. Gives the process id, or -1.
+// standard input, with Ctrl-C as by default, in a process group of its own
+// as a shell's job; target says where the stream on descriptor fd goes.
+// With a script, bash runs it instead, with the tool as $0 and the
+// arguments after it. Gives the process id, or -1.
 pid_t startCli(const std::vector<std::string> &arguments, const std::string &input,
-               const std::string &stem, Target target)
+               const std::string &stem, Target target, int fd = STDOUT_FILENO,
+               const std::string &script = "")
 {
-    const char *program = std::getenv("CHECKERS_CLI");
-    if (program == nullptr) {
+    const char *tool = std::getenv("CHECKERS_CLI");
+    if (tool == nullptr) {
         ADD_FAILURE() << "CHECKERS_CLI is not set";
         return -1;
     }
+    const char *program = script.empty() ? tool : "/bin/bash";
     std::vector<char *> argv { const_cast<char *>(program) };
+    if (!script.empty())
+        argv.insert(argv.end(),
+                    { const_cast<char *>("-c"), const_cast<char *>(script.c_str()),
+                      const_cast<char *>(tool) });
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
     std::ofstream(stem + ".in") << input;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, (stem + ".in").c_str(), O_RDONLY, 0);
-    int pipeEnds[2] = { -1, -1 };
-    switch (target) {
-    case Target::File:
-        posix_spawn_file_actions_addopen(&actions, 1, (stem + ".out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        break;
-    case Target::FullDevice:
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
-        break;
-    case Target::Closed:
-        posix_spawn_file_actions_addclose(&actions, 1);
-        break;
-    case Target::BrokenPipe:
-        signal(SIGPIPE, SIG_IGN);
-        EXPECT_EQ(pipe(pipeEnds), 0);
-        close(pipeEnds[0]);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-        break;
-    }
-    posix_spawn_file_actions_addopen(&actions, 2, (stem + ".err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int pipeEnd = -1;
+    for (const int stream : { STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO })
+        pipeEnd = std::max(pipeEnd,
+                           addStream(actions, stream, stream == fd ? target : Target::File, stem));
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t interrupt;
     sigemptyset(&interrupt);
     sigaddset(&interrupt, SIGINT);
     posix_spawnattr_setsigdefault(&attributes, &interrupt);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
     pid_t child;
     const int spawned = posix_spawn(&child, program, &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
-    if (pipeEnds[1] != -1)
-        close(pipeEnds[1]);
+    if (pipeEnd != -1)
+        close(pipeEnd);
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << program;
         return -1;
@@ -101,12 +135,21 @@ pid_t startCli(const std::vector<std::string> &arguments, const std::string &inp
     return child;
 }
 
+// A process ended by a signal gives minus its number.
 Outcome finishCli(pid_t child, const std::string &stem)
 {
     int status = 0;
     waitpid(child, &status, 0);
     std::remove((stem + ".in").c_str());
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    if (terminal != -1) {
+        std::ofstream shown(stem + ".err", std::ios::app);
+        char buffer[4096];
+        for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.write(buffer, got);
+        close(terminal);
+        terminal = -1;
+    }
     return { slurp(stem + ".out"), slurp(stem + ".err"), code };
 }
 
@@ -117,10 +160,10 @@ std::string stemOf()
 
 // Runs the tool and waits for it.
 Outcome runCli(const std::vector<std::string> &arguments, const std::string &input = "",
-               Target target = Target::File)
+               Target target = Target::File, int fd = STDOUT_FILENO)
 {
     const std::string stem = stemOf();
-    const pid_t child = startCli(arguments, input, stem, target);
+    const pid_t child = startCli(arguments, input, stem, target, fd);
     return child == -1 ? Outcome { "", "", -1 } : finishCli(child, stem);
 }
 
@@ -142,6 +185,9 @@ TEST(Cli, ListsMovesInOrder)
                  "8-12\n8-13\n9-13\n9-14\n10-14\n10-15\n11-15\n");
     expectOutput({ "moves", "b...w........................... w" }, "");
     expectOutput({ "moves", "B.........b.................W... w" }, "28-7\n");
+    // The draw is declared when a step is played: it does not cut the list.
+    expectOutput({ "moves", Initial + " - 41" },
+                 "20-16\n21-16\n21-17\n22-17\n22-18\n23-18\n23-19\n");
 }
 
 TEST(Cli, CountsMoveSequences)
@@ -149,15 +195,12 @@ TEST(Cli, CountsMoveSequences)
     expectOutput({ "perft", Initial, "0" }, "1\n");
     expectOutput({ "perft", Initial, "6" }, "36768\n");
     expectOutput({ "perft", "b...w........................... w", "4" }, "0\n");
+    expectOutput({ "perft", Initial + " - 41", "2" }, "49\n");
 }
 
 TEST(Cli, PlaysOneStep)
 {
     expectOutput({ "play", Initial, "22", "18" }, "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 1\n");
-    for (const char *off : { "-1", "32", "1000", "-2147483648" }) {
-        expectOutput({ "play", Initial, off, "18" }, "illegal\n");
-        expectOutput({ "play", Initial, "22", off }, "illegal\n");
-    }
     expectOutput({ "play", Initial, "22", "19" }, "illegal\n");
     // The first jump of two leaves the taken man on the board, pending.
     expectOutput({ "play", ".................b.......b...w.. w - 12", "29", "22" },
@@ -168,6 +211,8 @@ TEST(Cli, PlaysOneStep)
                  "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41\ngameover 0\n");
     // The count that drew the game reads back; nothing is played on from it.
     expectOutput({ "play", "bbbbbbbbbbbb......w.ww.wwwwwwwww b - 41", "9", "14" }, "gameover 0\n");
+    // A side without a step has lost before the draw counts.
+    expectOutput({ "play", NoStepAt41, "0", "4" }, "gameover 3\n");
 }
 
 TEST(Cli, ChoosesAMoveFromASeed)
@@ -189,6 +234,8 @@ TEST(Cli, ChoosesAMoveFromASeed)
     expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
     // No step: the side to move has lost.
     expectOutput({ "best", "b...w........................... w", "5", "1" }, "gameover 4\n");
+    expectOutput({ "best", NoStepAt41, "5", "1" }, "gameover 3\n");
+    expectOutput({ "best", Initial + " - 41", "5", "1" }, "gameover 0\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
@@ -210,7 +257,6 @@ TEST(Cli, ReplaysGamesFromStandardInput)
 TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {},
         { "fly", Initial },
         { "moves" },
         { "moves", Initial, "extra" },
@@ -231,6 +277,12 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "perft", Initial, "3 " },
         { "play", Initial, "22", "18x" },
         { "play", Initial, "99999999999999999999", "18" },
+        { "play", Initial, "-1", "18" },
+        { "play", Initial, "22", "32" },
+        { "play", Initial, "1000", "18" },
+        { "play", Initial, "22", "-2147483648" },
+        // Before the verdict of a finished game.
+        { "play", NoStepAt41, "0", "32" },
         { "best", Initial, "3" },
         { "best", Initial, "0", "1" },
         { "best", Initial, "-2", "1" },
@@ -280,24 +332,26 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
     };
     for (const auto &arguments : cases) {
         const Outcome outcome = runCli(arguments);
-        const std::string shown = arguments.empty() ? "(none)" : arguments[0];
-        EXPECT_EQ(outcome.status, 2) << shown;
-        EXPECT_EQ(outcome.out, "") << shown;
+        EXPECT_EQ(outcome.status, 2) << arguments[0];
+        EXPECT_EQ(outcome.out, "") << arguments[0];
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-        if (!arguments.empty()) {
-            EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
-        }
+        EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
     }
-    EXPECT_EQ(runCli({}).err, Usage + "\n");
+    // Bare, the usage, and where to read more.
+    const Outcome bare = runCli({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.err, Usage + "Try 'checkers-cli --help' for more information.\n");
     EXPECT_EQ(runCli({ "perft", Initial, "-1" }).err,
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
+    EXPECT_EQ(runCli({ "play", Initial, "22", "18.0" }).err,
+              "checkers-cli: TO must be a whole number from 0 to 31, not '18.0'\n");
     EXPECT_EQ(runCli({ "best", Initial, "3", "-1" }).err,
               "checkers-cli: SEED must be a whole number from 0 to 4294967295, not '-1'\n");
 }
 
-// Lost output is a failure of its own, said in one line. The long match
-// would take hours if it did not stop at its first game.
-TEST(Cli, FailsWithStatusOneWhenItsOutputIsLost)
+// Lost input or output is a failure of its own, said in one line. The long
+// match would take hours if it did not stop at its first game.
+TEST(Cli, FailsWithStatusOneWhenItsInputOrOutputIsLost)
 {
     const std::pair<Target, std::string> targets[] = {
         { Target::FullDevice, "No space left on device" },
@@ -319,24 +373,57 @@ TEST(Cli, FailsWithStatusOneWhenItsOutputIsLost)
             EXPECT_EQ(outcome.err, "checkers-cli: write error: " + reason + "\n");
         }
     }
+    // A result on standard error is output too; an error message keeps its
+    // own status.
+    const std::pair<std::vector<std::string>, int> onError[] = {
+        { { "match", "1", "1", "1", "604", "--pdn" }, 1 },
+        { { "replay", "--keep-going" }, 1 },
+        { { "replay" }, 2 },
+    };
+    for (const Target target : { Target::FullDevice, Target::Closed }) {
+        for (const auto &[arguments, status] : onError) {
+            EXPECT_EQ(runCli(arguments, "1. 22-19 *\n1. 22-18 *\n", target, STDERR_FILENO).status,
+                      status)
+                << arguments.size();
+        }
+    }
+    // A read that fails is no end of the input, and not even --keep-going
+    // reads on after it.
+    const std::pair<Target, std::string> sources[] = {
+        { Target::Closed, "Bad file descriptor" },
+        { Target::Folder, "Is a directory" },
+    };
+    const std::vector<std::vector<std::string>> readers
+        = { { "replay" }, { "replay", "--keep-going" }, { "tally" } };
+    for (const auto &[source, reason] : sources) {
+        for (const auto &arguments : readers) {
+            const Outcome outcome = runCli(arguments, "", source, STDIN_FILENO);
+            EXPECT_EQ(outcome.status, 1) << arguments.size() << ": " << reason;
+            EXPECT_EQ(outcome.err, "checkers-cli: read error: " + reason + "\n");
+        }
+    }
 }
 
-// Ctrl-C ends a match between two games, so that what it wrote reads back.
+// Ctrl-C ends a match between two games, so that what it wrote reads back,
+// and then the tool dies of it, as a terminal sends it to the whole job: so
+// the shell that runs the match in a loop stops too.
 TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
 {
     const std::string stem = stemOf();
-    const pid_t child = startCli({ "match", "good", "good", "100000", "1", "--pdn", "--jobs", "2" },
-                                 "", stem, Target::File);
-    ASSERT_NE(child, -1);
+    const pid_t job = startCli({ "good", "good", "--pdn", "--jobs", "2" }, "", stem, Target::File,
+                               STDOUT_FILENO,
+                               "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" $games 1 "
+                               "\"$3\" \"$4\" \"$5\"; done");
+    ASSERT_NE(job, -1);
     for (;;) {
         std::ifstream out(stem + ".out", std::ios::ate);
         if (out.tellg() > 0)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    kill(child, SIGINT);
-    const Outcome outcome = finishCli(child, stem);
-    EXPECT_EQ(outcome.status, 130);
+    kill(-job, SIGINT);
+    const Outcome outcome = finishCli(job, stem);
+    EXPECT_EQ(outcome.status, -SIGINT);
     EXPECT_EQ(outcome.err, "checkers-cli: interrupted\n");
     EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << outcome.out;
 }
@@ -346,7 +433,13 @@ TEST(Cli, AnswersHelpAndVersion)
     const Outcome help = runCli({ "--help" });
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_EQ(help.out.substr(0, help.out.find('\n')), Usage);
+    EXPECT_EQ(help.out.substr(0, Usage.size()), Usage);
+    std::istringstream lines(help.out);
+    std::string flat;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 80u) << line;
+        flat += line.substr(std::min(line.find_first_not_of(' '), line.size())) + ' ';
+    }
     // What a person needs from the help alone: the position format, and
     // every range and rule a command's input must meet.
     for (const char *statement :
@@ -354,11 +447,16 @@ TEST(Cli, AnswersHelpAndVersion)
            "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
            "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
            "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
-           "1 if the output\ncould not be written", "--sprt ELO0,ELO1", "0.05 each",
-           "normalized|logistic", "2k-1 and 2k play" }) {
-        EXPECT_NE(help.out.find(statement), std::string::npos) << statement;
+           "1 if the input or the output failed", "FROM to square TO (0 to 31)", "--sprt ELO0,ELO1",
+           "0.05 each", "normalized|logistic", "2k-1 and 2k play" }) {
+        EXPECT_NE(flat.find(statement), std::string::npos) << statement;
     }
-    expectOutput({ "--version" }, "checkers-cli " CHECKERS_VERSION "\n");
+    expectOutput({ "--version" },
+                 "checkers-cli " CHECKERS_VERSION "\n"
+                 "Copyright (C) 2026 the Checkers developers\n"
+                 "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                 "This is free software: you are free to change and redistribute it.\n"
+                 "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 namespace {
@@ -397,6 +495,13 @@ TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
     EXPECT_EQ(winsA + winsB + draws, 6) << one.err;
     EXPECT_EQ(std::count(one.err.begin(), one.err.end(), '\n'), 3) << one.err;
     EXPECT_EQ(one.err.substr(0, one.err.find('\n')), three.err.substr(0, three.err.find('\n')));
+
+    // On a terminal, the progress line is blank before the summary.
+    const Outcome shown = runCli(oneJob, "", Target::Terminal, STDERR_FILENO);
+    const std::string beforeSummary = shown.err.substr(0, shown.err.find("result "));
+    const std::string lastDrawn
+        = beforeSummary.substr(beforeSummary.rfind('\r', beforeSummary.size() - 2) + 1);
+    EXPECT_EQ(lastDrawn.find_first_not_of(" \r"), std::string::npos) << shown.err;
 
     const Outcome plain = runCli({ "match", "poor", "2", "6", "7" });
     EXPECT_EQ(plain.err, "");
@@ -441,9 +546,11 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
     };
     const std::string firstHalf = games("7", "1-2"), secondHalf = games("7", "3-4");
     const std::string summary = runCli({ "match", "1", "2", "4", "7" }).out;
-    expectOutput({ "tally", "--complete" },
-                 summary.substr(0, summary.rfind('\n', summary.size() - 2)) + "\n4 of 4 games\n",
-                 secondHalf + firstHalf);
+    const std::string whole
+        = summary.substr(0, summary.rfind('\n', summary.size() - 2)) + "\n4 of 4 games\n";
+    expectOutput({ "tally", "--complete" }, whole, secondHalf + firstHalf);
+    // Colours by the Round, not by the order of reading.
+    expectOutput({ "tally", "--complete" }, whole, games("7", "2-4") + games("7", "1-1"));
 
     const std::string event = "[Event \"checkers-cli match 1 2 4 7\"]\n";
     const struct
@@ -460,6 +567,9 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
           firstHalf + games("8", "3-3"),
           "game 3: its Event tag names another match than game 1's" },
         { { "tally" },
+          games("7", "1-1") + games("8", "2-2"),
+          "game 2: its Event tag names another match than game 1's" },
+        { { "tally" },
           firstHalf + games("7", "2-2"),
           "game 3: Round 2 was given already, to game 2" },
         { { "tally" },
@@ -475,6 +585,9 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
           secondHalf + games("7", "1-1"),
           "Round 2 of the match's 4 games is missing" },
         { { "tally", "--complete" }, firstHalf, "Round 3 of the match's 4 games is missing" },
+        { { "tally", "--complete" },
+          games("7", "1-3"),
+          "Round 4 of the match's 4 games is missing" },
     };
     for (const auto &refusal : refusals) {
         const Outcome outcome = runCli(refusal.arguments, refusal.input);

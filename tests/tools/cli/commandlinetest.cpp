@@ -38,13 +38,17 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
     EXPECT_EQ(perft.err, "");
 
     const std::pair<std::vector<std::string>, std::string> refused[] = {
-        { {}, "usage: checkers-cli moves POS | perft POS DEPTH\n" },
+        { {},
+          "usage: checkers-cli moves POS | perft POS DEPTH\n"
+          "Try 'checkers-cli --help' for more information.\n" },
         { { "play", Initial, "22", "18" }, "checkers-cli: unknown command 'play'\n" },
         { { "moves" }, "checkers-cli: moves takes 1 argument (moves POS), not 0\n" },
         { { "perft", Initial },
           "checkers-cli: perft takes 2 arguments (perft POS DEPTH), not 1\n" },
         { { "-x", "moves", Initial }, "checkers-cli: unknown option '-x'\n" },
         { { "perft", Initial, "--depth", "2" }, "checkers-cli: perft has no option '--depth'\n" },
+        { { "moves", "--help=1" }, "checkers-cli: --help takes no value\n" },
+        { { "--version=2" }, "checkers-cli: --version takes no value\n" },
         // Quoted arguments are cut at 40 bytes.
         { { std::string(50, 'x') },
           "checkers-cli: unknown command '" + std::string(40, 'x') + "...'\n" },
@@ -57,7 +61,7 @@ TEST(CommandLine, DispatchesByNameAndChecksTheArgumentCount)
               "checkers-cli: DEPTH must be a whole number from 0 to 64, not '-1'\n");
     // The first of --help and --version wins, wherever it stands.
     const std::string Help = "usage: checkers-cli moves POS | perft POS DEPTH\n";
-    const std::string Version = CCommandLine::version() + "\n";
+    const std::string Version = CCommandLine::version();
     const std::pair<std::vector<std::string>, std::string> answered[] = {
         { { "perft", Initial, "--help" }, Help },
         { { "--help", "--version" }, Help },

@@ -39,6 +39,15 @@ std::string drawnGame()
     return game + "21. 29-25 1/2-1/2\n";
 }
 
+// Tags of as many different names.
+std::string manyTags(int count)
+{
+    std::string tags;
+    for (int tag = 0; tag < count; ++tag)
+        tags += "[T" + std::to_string(tag) + " \"\"]\n";
+    return tags;
+}
+
 } // namespace
 
 TEST(Replay, ReadsGamesAsPeopleWriteThem)
@@ -77,6 +86,7 @@ TEST(Replay, ReadsEveryFormOfTheGrammar)
     const std::string afterOne = "bbbbbbbbbbbb.....w..w.wwwwwwwwww b - 1 ";
     const std::pair<std::string, std::string> cases[] = {
         { "1. 22-18 $1 11-15 $14 2. 18x11 $3 8x15 *", opening },
+        { manyTags(1000) + "1. 22-18 11-15 2. 18x11 8x15 *", opening },
         { "1. 22-18! 11-15(!?) 2. 18x11?! 8x15 (?!) *", opening },
         { "%a line left to another program\n1. 22-18 11-15 2. 18x11 8x15 *", opening },
         { "\xef\xbb\xbf[Event \"e\"]\r\n1. 22-18 11-15 2. 18:11 8:15 *", opening },
@@ -93,6 +103,7 @@ TEST(Replay, ReadsEveryFormOfTheGrammar)
         { "1. 22-18 (1. 23-19 11-16 (1... 9-13 (1... 10-14) 2. 19-15) ) (1. 21-17) 11-15 "
           "2. 18x11 8x15 *",
           opening },
+        { "1. 22-18 11-15 (1... 9-14) (1... 10-14) 2. 18x11 8x15 *", opening },
         { "1. 22-18 1-0", afterOne + "1-0" },
         { "[Result \"2-0\"] 1. 22-18 2-0", afterOne + "1-0" },
         { "1. 22-18 1-1", afterOne + "1/2-1/2" },
@@ -147,6 +158,13 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
           "game 2, move 1, '[GameType \"22,W,8,8,N2,1\"]': GameType 22 is Italian draughts; this "
           "tool reads draughts with White moving first on 8x8 with flying kings: GameType "
           "99,W,8,8,N2,0" },
+        { "[Event \"e\"]\n[GameType \"20\"]",
+          "game 2, move 1, '[GameType \"20\"]': GameType 20 is international draughts; this tool "
+          "reads draughts with White moving first on 8x8 with flying kings: GameType "
+          "99,W,8,8,N2,0" },
+        { "[GameType \"99,B,8,8,N2,0\"] *",
+          "game 2, move 1, '[GameType \"99,B,8,8,N2,0\"]': GameType 99,B,8,8,N2,0: the start "
+          "colour is B, not W; this game is 99,W,8,8,N2,0" },
         { "[GameType \"0,W,8,8,N1,0\"] *",
           "game 2, move 1, '[GameType \"0,W,8,8,N1,0\"]': GameType 0,W,8,8,N1,0: the notation is "
           "N1, not N2 or A0; this game is 99,W,8,8,N2,0" },
@@ -176,12 +194,15 @@ TEST(Replay, RefusesBadInputNamingGameMoveAndText)
         { "[Result \"0-1\"] 1. 22-18 *", "game 2, move 1, '*': the Result tag says 0-1" },
         { "[FEN \"W:W18:B14\"] 1. 18x9 0-1",
           "game 2, move 1, '0-1': the rules ended the game with 1-0" },
+        { "[FEN \"W:W18:B14\"] [Result \"0-1\"] 1. 18x9 0-1",
+          "game 2, move 1, '0-1': the rules ended the game with 1-0" },
         { "[FEN \"W:W18:B14\"] 1. 18x9 9-5 1-0",
           "game 2, move 1, '9-5': the rules ended the game with 1-0" },
         { "1. 22-18\n\n[Event \"next\"]",
           "game 2, move 1, '[Event \"next\"]': a tag after the move text: the game has no result "
           "token" },
         { "1. 22-18 {", "game 2, move 1, '{': the comment is not closed" },
+        { manyTags(1001) + "*", "game 2, move 1, '[T1000 \"\"]': a game holds at most 1000 tags" },
     };
     for (const auto &[game, error] : cases) {
         const Outcome outcome = replay("1. 22-18 *\n\n" + game);
@@ -208,9 +229,12 @@ TEST(Replay, KeepsGoingPastBadGames)
               "checkers-cli: game 3, move 1, '[Event \"e\"]': a tag after the move text: the game "
               "has no result token\n"
               "checkers-cli: game 5, move 1, '11-15': the rules do not allow 11-15\n"
-              "checkers-cli: 2 games read, 3 bad\n");
+              "checkers-cli: 5 games, 3 bad\n");
     EXPECT_EQ(replay(games).err,
               "checkers-cli: game 1, move 1, '22-19': the rules do not allow 22-19\n");
+    const Outcome oneBad = replay("1. 22-19 *\n1. 22-18 *", { "replay", "--keep-going" });
+    EXPECT_EQ(oneBad.status, CCommandLine::BadInput);
+    EXPECT_EQ(oneBad.err.substr(oneBad.err.rfind(':')), ": 2 games, 1 bad\n");
 }
 
 // A thousand quick games, a few of them with a capture sequence that another

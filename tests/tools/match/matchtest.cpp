@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -87,6 +88,9 @@ TEST(MatchScore, CreditsEachSideByItsColour)
     EXPECT_EQ(score.resultLine("a", "b"), "result a b 3 1 1");
     EXPECT_EQ(score.strengthLine("a", "b"),
               "a scored 70.0% against b: Elo difference +147 (95% interval -135 to +486)");
+    // Draws and B's wins apart.
+    score.add(CGameState::Draw, false);
+    EXPECT_EQ(score.resultLine("a", "b"), "result a b 3 1 2");
 }
 
 // A pair counts each game from A's colour in it, White in the odd game and
@@ -359,7 +363,7 @@ struct Screen
 } // namespace
 
 // The line is left blank for the summary that follows it, and stays short
-// of the terminal's width, even when it narrows.
+// of the terminal's width, even when it narrows, by whole fields.
 TEST(ProgressLine, IsBlankedWhenClearedAndStaysWithinTheWidth)
 {
     std::ostringstream out;
@@ -373,12 +377,15 @@ TEST(ProgressLine, IsBlankedWhenClearedAndStaysWithinTheWidth)
     screen.write(out.str());
     EXPECT_EQ(screen.line.find_first_not_of(' '), std::string::npos) << screen.line;
     EXPECT_EQ(screen.column, 0u);
-    for (const std::size_t narrower : { 80, 20, 11, 2, 1, 0 }) {
+    const std::regex wholeFields("(games 6 of 100000(, [0-9:]+ elapsed(, [0-9:]+ left)?)?)? *");
+    for (const std::size_t narrower : { 80, 30, 20, 11, 2, 1, 0 }) {
         width = narrower;
         out.str("");
         screen.widest = 0;
         progress.show(6);
         screen.write(out.str());
-        EXPECT_LT(screen.widest, std::max<std::size_t>(width, 1)) << width;
+        const std::size_t room = std::max<std::size_t>(width, 1) - 1;
+        EXPECT_LT(screen.widest, room + 1) << width;
+        EXPECT_TRUE(std::regex_match(screen.line.substr(0, room), wholeFields)) << screen.line;
     }
 }

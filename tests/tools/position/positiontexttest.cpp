@@ -81,7 +81,7 @@ TEST(PositionText, RefusesMalformedTextAndImpossiblePositions)
         { Initial + " 15", "15 holds no black piece" },
         { "bbbbbbbbbbbbb.......wwwwwwwwwwww w", "black has 13 pieces" },
         { "bbbbbbbbbbbb.......wwwwwwwwwwwww w", "white has 13 pieces" },
-        { Initial + " - -1", "from 0 to 1000000, not '-1'" },
+        { Initial + " - -1", "from 0 to 41, not '-1'" },
         { Initial + " - 1000001", "not '1000001'" },
         { Initial + " - 99999999999999999999", "not '99999999999999999999'" },
         { Initial + " - 4x", "not '4x'" },
@@ -89,7 +89,7 @@ TEST(PositionText, RefusesMalformedTextAndImpossiblePositions)
         { "w..." + squares.substr(4, 27) + ". b", "white man on 0 would have been crowned" },
         { "...." + squares.substr(4, 27) + "b w", "black man on 31 would have been crowned" },
         { Initial + " 5", "no capture goes on from them" },
-        { Initial + " - 42", "42 moves without a capture: the game was drawn at 41" },
+        { Initial + " - 42", "from 0 to 41, not '42'" },
     };
     for (const auto &[text, expected] : cases) {
         const std::string error = errorOf(text);
