@@ -18,7 +18,7 @@ const std::string Usage = "usage: checkers-cli moves POS | perft POS DEPTH | pla
                           "match A B GAMES SEED [--games FROM-TO] [--jobs N] [--pdn] [--ballot] "
                           "[--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B] "
                           "[--elo-model MODEL] | openings | "
-                          "replay [--keep-going] | tally [--complete]";
+                          "replay [--keep-going] | tally [--complete] | engine";
 
 struct Outcome
 {
@@ -189,6 +189,12 @@ TEST(Cli, ChoosesAMoveFromASeed)
     expectOutput({ "best", "B.........b.................W... w", "5", "4294967295" }, "28 7 1 0\n");
     // No step: the side to move has lost.
     expectOutput({ "best", "b...w........................... w", "5", "1" }, "gameover 4\n");
+}
+
+TEST(Cli, SpeaksTheEngineProtocolUntilQuit)
+{
+    expectOutput({ "engine" }, "pong\ndone move=24-19\n",
+                 "ping\r\nlevel depth=1\ngo think seed=1\nquit\nping\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
