@@ -37,14 +37,20 @@ CProtocolLine &CProtocolLine::with(const std::string &name, const std::string &v
         else if (c == '\n' || c == '\r')
             c = ' ';
     }
-    m_arguments.emplace_back(name, clean);
+    m_arguments.push_back({ name, clean, false });
+    return *this;
+}
+
+CProtocolLine &CProtocolLine::with(const std::string &name)
+{
+    m_arguments.push_back({ name, "", true });
     return *this;
 }
 
 bool CProtocolLine::has(const std::string &name) const
 {
     for (const auto &argument : m_arguments) {
-        if (argument.first == name)
+        if (argument.name == name)
             return true;
     }
     return false;
@@ -53,8 +59,8 @@ bool CProtocolLine::has(const std::string &name) const
 std::string CProtocolLine::value(const std::string &name) const
 {
     for (const auto &argument : m_arguments) {
-        if (argument.first == name)
-            return argument.second;
+        if (argument.name == name)
+            return argument.value;
     }
     return {};
 }
@@ -62,8 +68,8 @@ std::string CProtocolLine::value(const std::string &name) const
 std::string CProtocolLine::text() const
 {
     std::string line = m_command;
-    for (const auto &argument : m_arguments)
-        line += ' ' + argument.first + '=' + quoted(argument.second);
+    for (const Argument &argument : m_arguments)
+        line += ' ' + argument.name + (argument.bare ? "" : '=' + quoted(argument.value));
     return line;
 }
 
@@ -90,8 +96,9 @@ bool CProtocolLine::parse(const std::string &text, CProtocolLine &line, std::str
             reason = "an argument has no name";
             return false;
         }
+        const bool bare = end == rest.size() || rest[end] != '=';
         std::string value;
-        if (end < rest.size() && rest[end] == '=') {
+        if (!bare) {
             at = end + 1;
             if (at < rest.size() && rest[at] == '"') {
                 end = rest.find('"', at + 1);
@@ -106,7 +113,7 @@ bool CProtocolLine::parse(const std::string &text, CProtocolLine &line, std::str
                 value = rest.substr(at, end - at);
             }
         }
-        line.m_arguments.emplace_back(name, value);
+        line.m_arguments.push_back({ name, value, bare });
     }
     return true;
 }

@@ -2,7 +2,6 @@
 #define CHECKERS_TOOLS_PROTOCOL_PROTOCOLLINE_H
 
 #include <string>
-#include <utility>
 #include <vector>
 
 // One line of the engine protocol: a command word, then arguments separated
@@ -18,6 +17,8 @@ public:
     // Adds an argument; a '"' in the value is written as '\'' and a line
     // break as a blank, so that the line stays one line that reads back.
     CProtocolLine &with(const std::string &name, const std::string &value);
+    // Adds a bare NAME.
+    CProtocolLine &with(const std::string &name);
 
     // Empty for a line of blanks.
     const std::string &command() const { return m_command; }
@@ -35,7 +36,14 @@ private:
     static std::string quoted(const std::string &value);
 
     std::string m_command;
-    std::vector<std::pair<std::string, std::string>> m_arguments;
+    struct Argument
+    {
+        std::string name;
+        std::string value;
+        bool bare;
+    };
+
+    std::vector<Argument> m_arguments;
 };
 
 #endif

@@ -54,6 +54,7 @@ TEST(ProtocolLine, ReadsWordsQuotesTabsAndCarriageReturns)
     EXPECT_EQ(line.value("seed"), "7");
     EXPECT_EQ(line.value("pos"), "a b=c");
     EXPECT_TRUE(line.has("e"));
+    EXPECT_EQ(line.text(), "go think seed=7 pos=\"a b=c\" e=\"\"");
     EXPECT_FALSE(line.has("f"));
     EXPECT_FALSE(CProtocolLine::parse("pos pos=\"open", line, reason));
     EXPECT_EQ(reason, "the value of pos has no closing quote");
