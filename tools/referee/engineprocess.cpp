@@ -5,6 +5,7 @@
 #include "tools/position/quotedtext.h"
 
 #include <QByteArrayView>
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
@@ -14,6 +15,10 @@ using Clock = std::chrono::steady_clock;
 
 // How long a program that was asked to quit may take before it is killed.
 constexpr std::chrono::milliseconds QuitGrace(500);
+// How often a wait looks at the stop flag.
+constexpr int StopPoll = 100;
+// The greeting cannot be stopped: it comes before any game.
+const std::atomic<bool> Never { false };
 
 int millisecondsLeft(Clock::time_point deadline)
 {
@@ -75,6 +80,10 @@ CEngineProcess::Fault CEngineProcess::start(std::string &detail)
     m_process->setArguments(words.mid(1));
     m_process->setStandardErrorFile(QProcess::nullDevice());
     m_process->setChildProcessModifier([] { setpgid(0, 0); });
+    m_outputClosed = false;
+    // Emitted from within the waits, on this thread.
+    QObject::connect(m_process.get(), &QProcess::readChannelFinished,
+                     [this] { m_outputClosed = true; });
     m_process->start();
     if (!m_process->waitForStarted(static_cast<int>(m_timeout.count())))
         return fail(Fault::Crash, detail,
@@ -82,7 +91,8 @@ CEngineProcess::Fault CEngineProcess::start(std::string &detail)
     m_group = static_cast<pid_t>(m_process->processId());
     CProtocolLine line;
     Fault fault = send(CProtocolLine("hub"), detail);
-    while (fault == Fault::None && (fault = await({ "id", "wait" }, line, detail)) == Fault::None
+    while (fault == Fault::None
+           && (fault = await({ "id", "wait" }, Never, line, detail)) == Fault::None
            && line.command() == "id") {
         m_name = line.value("name");
         m_version = line.value("version");
@@ -90,13 +100,13 @@ CEngineProcess::Fault CEngineProcess::start(std::string &detail)
     if (fault == Fault::None)
         fault = send(CProtocolLine("init"), detail);
     if (fault == Fault::None)
-        fault = await({ "ready" }, line, detail);
+        fault = await({ "ready" }, Never, line, detail);
     return fault;
 }
 
 CEngineProcess::Fault CEngineProcess::think(const CGameState &position, int depth,
-                                            std::uint32_t seed, int &from, int &to,
-                                            std::string &detail)
+                                            std::uint32_t seed, const std::atomic<bool> &stop,
+                                            int &from, int &to, std::string &detail)
 {
     Fault fault = send(CProtocolLine("pos").with("pos", CPositionText::format(position)), detail);
     if (fault == Fault::None)
@@ -105,7 +115,7 @@ CEngineProcess::Fault CEngineProcess::think(const CGameState &position, int dept
         fault = send(CProtocolLine("go").with("think").with("seed", std::to_string(seed)), detail);
     CProtocolLine line;
     if (fault == Fault::None)
-        fault = await({ "done", "error" }, line, detail);
+        fault = await({ "done", "error" }, stop, line, detail);
     if (fault != Fault::None)
         return fault;
     if (line.command() == "error")
@@ -146,12 +156,13 @@ CEngineProcess::Fault CEngineProcess::send(const CProtocolLine &line, std::strin
 }
 
 CEngineProcess::Fault CEngineProcess::await(std::initializer_list<const char *> expected,
-                                            CProtocolLine &line, std::string &detail)
+                                            const std::atomic<bool> &stop, CProtocolLine &line,
+                                            std::string &detail)
 {
     const Clock::time_point deadline = Clock::now() + m_timeout;
     for (;;) {
         std::string text;
-        const Fault fault = readLine(deadline, text, detail);
+        const Fault fault = readLine(deadline, stop, text, detail);
         if (fault != Fault::None)
             return fault;
         std::string reason;
@@ -164,7 +175,8 @@ CEngineProcess::Fault CEngineProcess::await(std::initializer_list<const char *> 
     }
 }
 
-CEngineProcess::Fault CEngineProcess::readLine(Clock::time_point deadline, std::string &text,
+CEngineProcess::Fault CEngineProcess::readLine(Clock::time_point deadline,
+                                               const std::atomic<bool> &stop, std::string &text,
                                                std::string &detail)
 {
     for (;;) {
@@ -180,11 +192,11 @@ CEngineProcess::Fault CEngineProcess::readLine(Clock::time_point deadline, std::
         if (m_pending.size() > MaxLine)
             return fail(Fault::Broken, detail,
                         "a line over " + std::to_string(MaxLine) + " bytes: " + shown(m_pending));
-        if (millisecondsLeft(deadline) == 0)
+        if (millisecondsLeft(deadline) == 0 || stop)
             return fail(Fault::Timeout, detail, "no answer in time");
-        // Data, or the process ended or closed its output, or time ran out.
-        if (!m_process->waitForReadyRead(millisecondsLeft(deadline))
-            && millisecondsLeft(deadline) > 0)
+        // Data, or the process ended or closed its output, or a poll ran out.
+        if (!m_process->waitForReadyRead(std::min(millisecondsLeft(deadline), StopPoll))
+            && (m_outputClosed || !isRunning()))
             return fail(Fault::Crash, detail, "the engine has ended or closed its output");
         m_pending += m_process->readAllStandardOutput().toStdString();
     }

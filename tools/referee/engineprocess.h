@@ -1,6 +1,7 @@
 #ifndef CHECKERS_TOOLS_REFEREE_ENGINEPROCESS_H
 #define CHECKERS_TOOLS_REFEREE_ENGINEPROCESS_H
 
+#include "tools/match/matchplayer.h"
 #include "tools/protocol/protocolline.h"
 
 #include <QProcess>
@@ -19,8 +20,7 @@ class CGameState;
 class CEngineProcess
 {
 public:
-    // What went wrong with the engine; each loses it the game.
-    enum class Fault { None, Crash, Timeout, Illegal, Broken };
+    using Fault = CMatchPlayer::Fault;
 
     // The longest line read from an engine: memory stays bounded whatever
     // it writes.
@@ -35,9 +35,11 @@ public:
     // On failure detail says why in one line and the process is ended.
     Fault start(std::string &detail);
     // Asks for one step; from and to are what the engine named, squares 0
-    // to 31, which the caller checks against the rules.
-    Fault think(const CGameState &position, int depth, std::uint32_t seed, int &from, int &to,
-                std::string &detail);
+    // to 31, which the caller checks against the rules. Once stop is set it
+    // waits no longer: the engine is ended and the wait counts as a
+    // time-out.
+    Fault think(const CGameState &position, int depth, std::uint32_t seed,
+                const std::atomic<bool> &stop, int &from, int &to, std::string &detail);
     // Ends the process and its group.
     void end();
     bool isRunning() const;
@@ -50,10 +52,10 @@ private:
     Fault send(const CProtocolLine &line, std::string &detail);
     // The next line whose first word is one of expected, passing over the
     // lines whose word the referee does not know.
-    Fault await(std::initializer_list<const char *> expected, CProtocolLine &line,
-                std::string &detail);
-    Fault readLine(std::chrono::steady_clock::time_point deadline, std::string &text,
-                   std::string &detail);
+    Fault await(std::initializer_list<const char *> expected, const std::atomic<bool> &stop,
+                CProtocolLine &line, std::string &detail);
+    Fault readLine(std::chrono::steady_clock::time_point deadline, const std::atomic<bool> &stop,
+                   std::string &text, std::string &detail);
     Fault fail(Fault fault, std::string &detail, const std::string &why);
 
     const std::string m_command;
@@ -62,6 +64,7 @@ private:
     // The process's id, which names its group too.
     pid_t m_group = 0;
     std::string m_pending;
+    bool m_outputClosed = false;
     std::string m_name;
     std::string m_version;
 };

@@ -7,6 +7,8 @@
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchscore.h"
 #include "tools/match/progressline.h"
+#include "tools/match/searchplayer.h"
+#include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
 
 #include <cmath>
@@ -291,13 +293,14 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     std::mutex mutex;
     std::condition_variable secondDone;
     bool second = false;
+    CSearchPlayer depthOne(1);
     const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
         std::unique_lock<std::mutex> lock(mutex);
         if (number == 1)
             secondDone.wait(lock, [&second] { return second; });
         second = second || number == 2;
         secondDone.notify_all();
-        return CMatchGame(number, COpening(), 1, 1, 0, stop);
+        return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
     });
     std::vector<int> order;
     EXPECT_TRUE(runner.run(
@@ -314,13 +317,14 @@ TEST(MatchRunner, HandsNoGameOnAfterTheStop)
     std::condition_variable changed;
     std::set<int> started;
     const auto startedSix = [&started] { return started.count(6) > 0; };
+    CSearchPlayer depthOne(1);
     const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
         std::unique_lock<std::mutex> lock(mutex);
         started.insert(number);
         changed.notify_all();
         if (number == 5)
             changed.wait(lock, startedSix);
-        return CMatchGame(number, COpening(), 1, 1, 0, stop);
+        return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
     });
     std::vector<int> order;
     const auto onGame = [&](const CMatchGame &game) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # An engine that misbehaves as its first argument says, for the referee's
 # tests; otherwise it forwards every line to the real engine, the tool named
-# by CHECKERS_CLI. If FAKE_ENGINE_PIDS names a file, it writes its process
-# group there, so that a test can see that nothing of it is left.
+# by CHECKERS_CLI. If FAKE_ENGINE_PIDS names a file, it adds its process
+# group there, so that a test can count the starts and see that nothing of
+# them is left.
 mode=$1
-[ -n "${FAKE_ENGINE_PIDS:-}" ] && ps -o pgid= $$ | tr -d ' ' >"$FAKE_ENGINE_PIDS"
+[ -n "${FAKE_ENGINE_PIDS:-}" ] && ps -o pgid= $$ | tr -d ' ' >>"$FAKE_ENGINE_PIDS"
 [ "$mode" = silent ] && exec sleep 1000
 coproc ENGINE { "$CHECKERS_CLI" engine; }
 thinks=0
