@@ -723,3 +723,30 @@ TEST(Cli, RefusesEnginesThatCannotPlay)
     }
     EXPECT_EQ(runCli({ "match", "3", "3", "2", "1", "--timeout", "0" }).status, 2);
 }
+
+TEST(Cli, EndsItsEnginesOnCtrlC)
+{
+    const std::string starts = testing::TempDir() + "fake-engine-starts";
+    std::remove(starts.c_str());
+    setenv("FAKE_ENGINE_PIDS", starts.c_str(), 1);
+    const std::string stem = stemOf();
+    const pid_t child = startCli({ "match", fakeEngine("hang"), "3", "2", "1", "--jobs", "2" }, "",
+                                 stem, Target::File);
+    unsetenv("FAKE_ENGINE_PIDS");
+    ASSERT_NE(child, -1);
+    // The engine that greeted, then one for each job, both waited for.
+    std::vector<int> groups;
+    while (groups.size() < 3) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::ifstream file(starts);
+        groups.clear();
+        for (int group; file >> group;)
+            groups.push_back(group);
+    }
+    kill(child, SIGINT);
+    const Outcome outcome = finishCli(child, stem);
+    EXPECT_EQ(outcome.status, 130);
+    EXPECT_EQ(outcome.out, "");
+    for (const int group : groups)
+        EXPECT_FALSE(groupIsLeft(group));
+}

@@ -8,7 +8,6 @@
 #include "tools/match/matchscore.h"
 #include "tools/match/progressline.h"
 #include "tools/match/searchplayer.h"
-#include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
 
 #include <cmath>
@@ -263,6 +262,16 @@ TEST(MatchEvent, ReadsOnlyTheCanonicalForm)
             EXPECT_EQ(CMatchEvent::text({ "1", "2", "4", "7" }, event.setup()), text);
         }
     }
+    // An engine's command with blanks stands in single quotes.
+    const std::string engine = "5@cli engine --x";
+    EXPECT_EQ(CMatchEvent::text({ engine, "5", "4", "7" }, {}),
+              "checkers-cli match '5@cli engine --x' 5 4 7");
+    CMatchEvent event;
+    EXPECT_TRUE(event.parse("checkers-cli match '5@cli engine --x' 5 4 7 --ballot"));
+    EXPECT_EQ(event.a(), engine);
+    EXPECT_TRUE(event.setup().ballot);
+    EXPECT_FALSE(event.parse("checkers-cli match '5@cli engine 5 4 7"));
+    EXPECT_FALSE(event.parse("checkers-cli match 5@cli' 'engine 5 4 7"));
 }
 
 // The committed deck is every sequence of three steps that the rule keeps,
