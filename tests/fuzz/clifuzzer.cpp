@@ -10,6 +10,7 @@
 #include "tools/cli/matchcommand.h"
 #include "tools/position/numbertext.h"
 #include "tools/position/positiontext.h"
+#include "tools/protocol/protocolline.h"
 
 #include <algorithm>
 #include <climits>
@@ -286,10 +287,42 @@ void checkReplayOutput(const std::string &out)
     }
 }
 
+// An engine session that sets a depth too deep to search thousands of
+// times a second.
+bool isCostlySession(const std::string &input)
+{
+    for (const std::string &text : split(input, '\n')) {
+        CProtocolLine line;
+        std::string reason;
+        int depth;
+        if (CProtocolLine::parse(text, line, reason) && line.command() == "level"
+            && CNumberText::parse(line.value("depth"), depth) && depth > MaxFuzzedDepth)
+            return true;
+    }
+    return false;
+}
+
+// Every answer one of the engine's replies, each a line that reads back.
+void checkEngineOutput(const std::string &out)
+{
+    for (const std::string &text : split(out, '\n')) {
+        CProtocolLine line;
+        std::string reason;
+        const bool read = CProtocolLine::parse(text, line, reason);
+        const std::string &word = line.command();
+        CInvariantCheck::require(read && line.text() == text
+                                     && (word == "id" || word == "wait" || word == "ready"
+                                         || word == "pong" || word == "done" || word == "error"),
+                                 "engine answered '" + text + "'");
+    }
+}
+
 // A command that reads standard input, given the rest of the text, never
 // the fuzzer's own input, which may be a terminal.
 void checkReading(const std::string &command, const std::string &input)
 {
+    if (command == "engine" && isCostlySession(input))
+        return;
     std::istringstream in(input);
     std::streambuf *const standardInput = std::cin.rdbuf(in.rdbuf());
     const CCommandLine commandLine;
@@ -298,6 +331,11 @@ void checkReading(const std::string &command, const std::string &input)
     std::cin.rdbuf(standardInput);
     if (command == "replay")
         checkReplayOutput(out.str());
+    if (command == "engine") {
+        CInvariantCheck::require(status == 0 && err.str().empty(), "engine failed: " + err.str());
+        checkEngineOutput(out.str());
+        return;
+    }
     if (status == 0)
         CInvariantCheck::require(err.str().empty() && !out.str().empty()
                                      && (command == "replay" || out.str().rfind("result ", 0) == 0),
@@ -315,7 +353,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkNumberText(text);
     const std::string::size_type lineEnd = text.find('\n');
     const std::string command = text.substr(0, lineEnd);
-    if (command == "replay" || command == "tally")
+    if (command == "replay" || command == "tally" || command == "engine")
         checkReading(command, lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1));
     else
         checkCommandLine(split(text, '\n'));

@@ -6,8 +6,6 @@
 #include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
 
-#include <cstdio>
-
 std::string CCommand::usage() const
 {
     std::string text = name();
@@ -68,25 +66,5 @@ bool CCommand::readSeed(const std::string &text, std::uint32_t &seed, std::strin
 
 std::string CCommand::errorLine(const std::string &message)
 {
-    return "checkers-cli: " + printable(message) + '\n';
-}
-
-// Messages quote the arguments they refuse, which may hold any byte: a
-// newline would break the one-line answer, an escape sequence would reach
-// the terminal.
-std::string CCommand::printable(const std::string &text)
-{
-    std::string shown;
-    for (const char c : text) {
-        if (c == '\\') {
-            shown += "\\\\";
-        } else if (c >= ' ' && c <= '~') {
-            shown += c;
-        } else {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(c));
-            shown += escape;
-        }
-    }
-    return shown;
+    return "checkers-cli: " + CQuotedText::printable(message) + '\n';
 }

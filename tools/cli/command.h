@@ -72,10 +72,6 @@ protected:
     static bool readFailed(const std::istream &in);
     // Reads a random seed: any unsigned 32-bit number.
     static bool readSeed(const std::string &text, std::uint32_t &seed, std::string &error);
-
-private:
-    // Bytes outside printable ASCII, and the backslash, as \xhh and \\.
-    static std::string printable(const std::string &text);
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "benchcommand.h"
 #include "bestcommand.h"
+#include "enginecommand.h"
 #include "fileinput.h"
 #include "fileoutput.h"
 #include "interruption.h"
@@ -59,6 +60,7 @@ CCommandLine::CommandList toolCommands()
     commands.push_back(std::make_unique<COpeningsCommand>());
     commands.push_back(std::make_unique<CReplayCommand>(std::cin));
     commands.push_back(std::make_unique<CTallyCommand>(std::cin));
+    commands.push_back(std::make_unique<CEngineCommand>(std::cin));
     return commands;
 }
 

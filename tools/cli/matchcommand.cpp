@@ -1,7 +1,9 @@
 #include "matchcommand.h"
 
 #include "interruption.h"
+#include "matchside.h"
 #include "tools/match/ballotdeck.h"
+#include "tools/match/matchfaults.h"
 #include "tools/match/matchfigures.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/openingfile.h"
@@ -19,12 +21,6 @@
 #include <thread>
 #include <unistd.h>
 
-namespace {
-
-const std::pair<const char *, int> Skills[] = { { "poor", 1 }, { "medium", 3 }, { "good", 5 } };
-
-} // namespace
-
 std::string CMatchCommand::name() const
 {
     return "match";
@@ -37,16 +33,20 @@ std::vector<std::string> CMatchCommand::parameters() const
 
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
-    return { { "games", "FROM-TO" }, { "jobs", "N", 'j' },   { "pdn", "" },
-             { "ballot", "" },       { "openings", "FILE" }, { "sprt", "ELO0,ELO1" },
-             { "alpha", "A" },       { "beta", "B" },        { "elo-model", "MODEL" } };
+    return { { "games", "FROM-TO" },   { "jobs", "N", 'j' },    { "pdn", "" },    { "ballot", "" },
+             { "openings", "FILE" },   { "sprt", "ELO0,ELO1" }, { "alpha", "A" }, { "beta", "B" },
+             { "elo-model", "MODEL" }, { "timeout", "SECONDS" } };
 }
 
 std::string CMatchCommand::help() const
 {
     return "GAMES games (1 to 100000) of the computer against itself from the initial "
            "position, A with White in the odd-numbered games, each move step a search as in the "
-           "game. A and B are poor, medium or good (depth 1, 3 or 5) or a depth from 1 to 9. "
+           "game. A and B are poor, medium or good (depth 1, 3 or 5), a depth from 1 to 9, or "
+           "DEPTH@COMMAND: the engine program COMMAND (split into words at blanks, double quotes "
+           "grouping them; no shell) asked over the engine protocol for each of its steps at "
+           "DEPTH; an illegal step, a crash, a time-out or a broken reply loses it the game, "
+           "which a Termination tag records, and the summary counts its faults. "
            "SEED is 0 to 4294967295.\n"
            "Each search seeds its generator with the low 32 bits of "
            "splitmix64(splitmix64(splitmix64(SEED) + GAME) + PLY), GAME the game's number from 1 "
@@ -76,33 +76,33 @@ std::string CMatchCommand::help() const
            "VERDICT H0, H1 or none, and a sentence.\n"
            "--alpha A, --beta B: the test's error rates, above 0 and below 0.5 (default 0.05 "
            "each).\n"
-           "--elo-model normalized|logistic: what ELO0 and ELO1 measure (default normalized).";
+           "--elo-model normalized|logistic: what ELO0 and ELO1 measure (default normalized).\n"
+           "--timeout SECONDS: how long an engine has for each answer, above 0 and up to 86400 "
+           "(default 60).";
 }
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
 {
-    const std::string &a = call.arguments[0];
-    const std::string &b = call.arguments[1];
-    int depthA, depthB, total, first, last, jobs;
+    CMatchSide a, b;
+    int total, first, last, jobs;
     std::uint32_t seed;
+    std::chrono::milliseconds timeout;
     CMatchEvent::Setup setup;
     std::vector<COpening> openings;
-    if (!readSkill(a, "A", depthA, error) || !readSkill(b, "B", depthB, error)
+    if (!a.read(call.arguments[0], "A", error) || !b.read(call.arguments[1], "B", error)
         || !readNumber(call.arguments[2], "GAMES", 1, MaxGames, total, error)
         || !readSeed(call.arguments[3], seed, error) || !readRange(call, total, first, last, error)
         || !readJobs(call, jobs, error) || !readSprt(call, total, setup.sprt, error)
-        || !readOpenings(call, setup, openings, error))
+        || !readOpenings(call, setup, openings, error) || !readTimeout(call, timeout, error)
+        || !a.probe(timeout, error) || !b.probe(timeout, error))
         return false;
     const int games = last - first + 1;
     const bool pdn = call.options.count("pdn") > 0;
-    const CPdnWriter::Tags tags { CMatchEvent::text(call.arguments, setup),
-                                  "?",
-                                  today(),
-                                  0,
-                                  playerName(a, depthA),
-                                  playerName(b, depthB),
-                                  "" };
+    const CPdnWriter::Tags tags {
+        CMatchEvent::text(call.arguments, setup), "?", today(), 0, a.tag(), b.tag(), "", ""
+    };
     CMatchFigures figures(!openings.empty(), setup.sprt);
+    CMatchFaults faults;
     // A shard cannot know whether the match stopped before it.
     const bool mayStop = call.options.count("games") == 0;
     int played = 0;
@@ -114,6 +114,10 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
         figures.add(game.number(), game.result());
+        if (game.fault() != CMatchPlayer::Fault::None)
+            faults.add((game.faultSide() == CGameState::White)
+                           == CMatchRunner::isWhiteA(game.number()),
+                       game.fault());
         ++played;
         steps += static_cast<long long>(game.steps().size());
         if (!pdn)
@@ -132,7 +136,10 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     const CInterruption interruption;
     const auto healthy = [&call] { return call.out.good() && !CInterruption::requested(); };
     const auto goOn = [&] { return healthy() && !(mayStop && figures.isDecided()); };
-    CMatchRunner(depthA, depthB, seed, std::move(openings))
+    const auto makeSeats = [&a, &b, timeout] {
+        return CMatchRunner::Seats { a.makePlayer(timeout), b.makePlayer(timeout) };
+    };
+    CMatchRunner(makeSeats, seed, std::move(openings))
         .run(first, games, jobs, onGame, onProgress, goOn);
     if (progress)
         progress->clear();
@@ -140,9 +147,10 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    (pdn ? call.err : call.out) << figures.scoreLines(a, b) << speedLine(played, steps, seconds)
-                                << '\n'
-                                << figures.pairLines(a, b);
+    (pdn ? call.err : call.out) << figures.scoreLines(a.label(), b.label())
+                                << speedLine(played, steps, seconds) << '\n'
+                                << figures.pairLines(a.label(), b.label())
+                                << faults.lines(a.label(), b.label());
     return true;
 }
 
@@ -150,6 +158,7 @@ void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CM
 {
     tags.round = game.number();
     tags.fen = game.fen();
+    tags.termination = game.termination();
     if (!CMatchRunner::isWhiteA(game.number()))
         std::swap(tags.white, tags.black);
     out << (game.number() > 1 ? "\n" : "") << CPdnWriter::write(tags, game.steps(), game.result())
@@ -163,25 +172,6 @@ std::string CMatchCommand::speedLine(int games, long long steps, double seconds)
                   "%d game%s, %lld move steps in %.2f s: %.2f games and %.0f move steps per second",
                   games, games == 1 ? "" : "s", steps, seconds, games / seconds, steps / seconds);
     return text;
-}
-
-bool CMatchCommand::readSkill(const std::string &text, const std::string &what, int &depth,
-                              std::string &error)
-{
-    for (const auto &[skill, skillDepth] : Skills) {
-        if (text == skill) {
-            depth = skillDepth;
-            return true;
-        }
-    }
-    int number;
-    if (CNumberText::parse(text, number) && number >= 1 && number <= MaxDepth) {
-        depth = number;
-        return true;
-    }
-    error = what + " must be poor, medium, good or a depth from 1 to " + std::to_string(MaxDepth)
-        + ", not " + CQuotedText::quote(text);
-    return false;
 }
 
 // All the games unless --games names some.
@@ -281,6 +271,24 @@ bool CMatchCommand::readOpenings(const Call &call, CMatchEvent::Setup &setup,
     return COpeningFile::read(path, openings, error);
 }
 
+// How long an engine may take to answer: a positive number of seconds.
+bool CMatchCommand::readTimeout(const Call &call, std::chrono::milliseconds &timeout,
+                                std::string &error)
+{
+    const auto given = call.options.find("timeout");
+    double seconds = DefaultTimeout;
+    if (given != call.options.end()
+        && (!CNumberText::parse(given->second, seconds) || seconds <= 0 || seconds > MaxTimeout)) {
+        error = "--timeout must be a number of seconds above 0 and up to "
+            + std::to_string(MaxTimeout) + ", not " + CQuotedText::quote(given->second);
+        return false;
+    }
+    timeout = std::chrono::milliseconds(static_cast<long long>(seconds * 1000 + 0.5));
+    if (timeout.count() == 0)
+        timeout = std::chrono::milliseconds(1);
+    return true;
+}
+
 bool CMatchCommand::readJobs(const Call &call, int &jobs, std::string &error)
 {
     const auto given = call.options.find("jobs");
@@ -298,12 +306,6 @@ int CMatchCommand::processors()
     if (sched_getaffinity(0, sizeof set, &set) == 0)
         return std::clamp(CPU_COUNT(&set), 1, MaxJobs);
     return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, MaxJobs);
-}
-
-std::string CMatchCommand::playerName(const std::string &skill, int depth)
-{
-    const std::string depthText = "depth " + std::to_string(depth);
-    return skill == std::to_string(depth) ? depthText : skill + " (" + depthText + ')';
 }
 
 std::string CMatchCommand::today()

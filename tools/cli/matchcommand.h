@@ -5,6 +5,7 @@
 #include "tools/match/matchevent.h"
 #include "tools/pdn/pdnwriter.h"
 
+#include <chrono>
 #include <optional>
 
 class CMatchGame;
@@ -20,7 +21,9 @@ class COpening;
 class CMatchCommand : public CCommand
 {
 public:
-    static constexpr int MaxDepth = 9;
+    // Seconds an engine has for each answer, by default and at the most.
+    static constexpr double DefaultTimeout = 60;
+    static constexpr int MaxTimeout = 86400;
     static constexpr int MaxGames = 100000;
     static constexpr int MaxJobs = 256;
 
@@ -31,11 +34,10 @@ public:
     bool run(const Call &call, std::string &error) const override;
 
 private:
-    // poor, medium or good, or a depth from 1 to MaxDepth.
-    static bool readSkill(const std::string &text, const std::string &what, int &depth,
-                          std::string &error);
     static bool readRange(const Call &call, int total, int &first, int &last, std::string &error);
     static bool readJobs(const Call &call, int &jobs, std::string &error);
+    static bool readTimeout(const Call &call, std::chrono::milliseconds &timeout,
+                            std::string &error);
     static bool readSprt(const Call &call, int total, std::optional<CSprt::Settings> &sprt,
                          std::string &error);
     static bool readElos(const std::string &text, CSprt::Settings &settings, std::string &error);
@@ -47,8 +49,6 @@ private:
     static int processors();
     static void writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game);
     static std::string speedLine(int games, long long steps, double seconds);
-    // A player's name in the games: the skill as given, with its depth.
-    static std::string playerName(const std::string &skill, int depth);
     static std::string today();
 };
 

@@ -63,10 +63,10 @@ bool CTallyCommand::summarise(const Call &call, const CMatchTally &tally, std::s
     }
     if (call.options.count("complete") > 0 && !tally.isComplete(error))
         return false;
-    const CMatchEvent &event = tally.event();
+    const std::string &a = tally.labelA(), &b = tally.labelB();
     const CMatchFigures figures = tally.figures();
-    call.out << figures.scoreLines(event.a(), event.b()) << figures.score().games() << " of "
-             << event.games() << " games\n"
-             << figures.pairLines(event.a(), event.b());
+    call.out << figures.scoreLines(a, b) << figures.score().games() << " of "
+             << tally.event().games() << " games\n"
+             << figures.pairLines(a, b) << tally.faults().lines(a, b);
     return true;
 }

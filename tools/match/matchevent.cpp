@@ -3,7 +3,6 @@
 #include "tools/position/numbertext.h"
 
 #include <cstdint>
-#include <sstream>
 
 namespace {
 
@@ -12,13 +11,40 @@ const std::string Ballot = " --ballot";
 const std::string Openings = " --openings ";
 const std::string Sprt = " --sprt ";
 
+// An engine's command holds blanks: such a word stands in single quotes.
+std::string wordText(const std::string &word)
+{
+    return word.find(' ') == std::string::npos ? word : '\'' + word + '\'';
+}
+
+// The blank-separated words, a blank in single quotes taken as part of one;
+// parse() takes only a tag that text() writes back the same.
 std::vector<std::string> wordsOf(const std::string &text)
 {
-    std::vector<std::string> words;
-    std::istringstream stream(text);
-    for (std::string word; std::getline(stream, word, ' ');)
-        words.push_back(word);
+    std::vector<std::string> words(1);
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == '\'')
+            quoted = !quoted;
+        else if (c == ' ' && !quoted)
+            words.emplace_back();
+        else
+            words.back() += c;
+    }
     return words;
+}
+
+// Where the options start: after the quoted words, which may hold " --".
+std::string::size_type optionsOf(const std::string &text)
+{
+    bool quoted = false;
+    for (std::string::size_type at = 0; at < text.size(); ++at) {
+        if (text[at] == '\'')
+            quoted = !quoted;
+        else if (!quoted && text.compare(at, 3, " --") == 0)
+            return at;
+    }
+    return std::string::npos;
 }
 
 } // namespace
@@ -27,7 +53,7 @@ std::string CMatchEvent::text(const std::vector<std::string> &arguments, const S
 {
     std::string text = Prefix;
     for (const std::string &argument : arguments)
-        text += ' ' + argument;
+        text += ' ' + wordText(argument);
     if (setup.ballot)
         text += Ballot;
     else if (!setup.openings.empty())
@@ -48,7 +74,7 @@ std::string CMatchEvent::sprtText(const CSprt::Settings &settings)
 // one match has one tag.
 bool CMatchEvent::parse(const std::string &text)
 {
-    const std::string::size_type optionsAt = text.find(" --");
+    const std::string::size_type optionsAt = optionsOf(text);
     const std::vector<std::string> words = wordsOf(text.substr(0, optionsAt));
     std::uint32_t seed;
     int games;

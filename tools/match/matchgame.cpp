@@ -1,10 +1,7 @@
 #include "matchgame.h"
 
-#include "engine/search.h"
+#include "matchfaults.h"
 #include "tools/position/position.h"
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -19,10 +16,10 @@ std::uint64_t splitmix64(std::uint64_t z)
 } // namespace
 
 // The rules end every game: captures are finite and the draw rule bounds
-// the moves between them. A side without a step has already lost, so a
-// search that offers an illegal one is a fault, which must not loop.
-CMatchGame::CMatchGame(int number, const COpening &opening, int whiteDepth, int blackDepth,
-                       std::uint32_t seed, const std::atomic<bool> &stop)
+// the moves between them. A step the rules refuse loses the game for the
+// player that chose it, so that no player can make a game loop.
+CMatchGame::CMatchGame(int number, const COpening &opening, CMatchPlayer &white,
+                       CMatchPlayer &black, std::uint32_t seed, const std::atomic<bool> &stop)
     : m_number(number)
     , m_fen(opening.fen())
     , m_steps(opening.steps())
@@ -30,19 +27,42 @@ CMatchGame::CMatchGame(int number, const COpening &opening, int whiteDepth, int 
     CPosition position = opening.start();
     for (const auto &[from, to] : m_steps)
         position.makeMove(from, to);
+    std::size_t wholeMoves = m_steps.size();
     while (!position.isGameOver() && !stop) {
-        const int depth = position.sideToMove == CGameState::White ? whiteDepth : blackDepth;
-        int from, to;
-        findBestMove(position, depth, searchSeed(seed, number, static_cast<int>(m_steps.size())),
-                     from, to);
-        if (!position.makeMove(from, to)) {
-            std::fprintf(stderr, "checkers-cli: the search chose the illegal step %d-%d\n", from,
-                         to);
-            std::abort();
+        if (position.pendingCaptureCount == 0)
+            wholeMoves = m_steps.size();
+        const int side = position.sideToMove;
+        CMatchPlayer &player = side == CGameState::White ? white : black;
+        int from = -1, to = -1;
+        std::string detail;
+        CMatchPlayer::Fault fault = player.chooseStep(
+            position, searchSeed(seed, number, static_cast<int>(m_steps.size())), stop, from, to,
+            detail);
+        if (stop)
+            break;
+        if (fault == CMatchPlayer::Fault::None && !position.makeMove(from, to)) {
+            fault = CMatchPlayer::Fault::Illegal;
+            detail = std::to_string(from + 1) + '-' + std::to_string(to + 1);
+        }
+        if (fault != CMatchPlayer::Fault::None) {
+            forfeit(side, fault, detail, wholeMoves);
+            return;
         }
         m_steps.emplace_back(from, to);
     }
     m_result = position.result();
+}
+
+// The move text ends on a whole move, so that the game reads back as one
+// its players ended.
+void CMatchGame::forfeit(int side, CMatchPlayer::Fault fault, const std::string &detail,
+                         std::size_t wholeMoves)
+{
+    m_steps.resize(wholeMoves);
+    m_result = side == CGameState::White ? CGameState::BlackWins : CGameState::WhiteWins;
+    m_fault = fault;
+    m_faultSide = side;
+    m_termination = CMatchFaults::termination(fault, side, detail);
 }
 
 std::uint32_t CMatchGame::searchSeed(std::uint32_t seed, int number, int ply)

@@ -1,5 +1,7 @@
 #include "matchrunner.h"
 
+#include "searchplayer.h"
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -29,19 +31,30 @@ struct Shared
 
 CMatchRunner::CMatchRunner(int depthA, int depthB, std::uint32_t seed,
                            std::vector<COpening> openings)
-    : CMatchRunner([depthA, depthB, seed,
-                    openings = std::move(openings)](int number, const std::atomic<bool> &stop) {
-        const bool aIsWhite = isWhiteA(number);
-        const COpening opening = openings.empty() ? COpening()
-                                                  : openings[static_cast<std::size_t>(openingOf(
-                                                      number, static_cast<int>(openings.size())))];
-        return CMatchGame(number, opening, aIsWhite ? depthA : depthB, aIsWhite ? depthB : depthA,
-                          seed, stop);
+    : CMatchRunner(
+        [depthA, depthB] {
+            return Seats { std::make_shared<CSearchPlayer>(depthA),
+                           std::make_shared<CSearchPlayer>(depthB) };
+        },
+        seed, std::move(openings))
+{ }
+
+CMatchRunner::CMatchRunner(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings)
+    : m_makePlayer([makeSeats = std::move(makeSeats), seed, openings = std::move(openings)] {
+        return [seats = makeSeats(), seed, &openings](int number, const std::atomic<bool> &stop) {
+            const bool aIsWhite = isWhiteA(number);
+            const COpening opening = openings.empty()
+                ? COpening()
+                : openings[static_cast<std::size_t>(
+                    openingOf(number, static_cast<int>(openings.size())))];
+            return CMatchGame(number, opening, aIsWhite ? *seats.a : *seats.b,
+                              aIsWhite ? *seats.b : *seats.a, seed, stop);
+        };
     })
 { }
 
 CMatchRunner::CMatchRunner(Player player)
-    : m_player(std::move(player))
+    : m_makePlayer([player = std::move(player)] { return player; })
 { }
 
 bool CMatchRunner::isWhiteA(int game)
@@ -62,6 +75,7 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
     Shared shared;
     shared.games.resize(games);
     const auto work = [this, &shared, first, games] {
+        const Player player = m_makePlayer();
         for (;;) {
             int index;
             {
@@ -70,7 +84,7 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
                     return;
                 index = shared.next++;
             }
-            CMatchGame game = m_player(first + index, shared.stop);
+            CMatchGame game = player(first + index, shared.stop);
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
                 shared.games[index] = std::move(game);
@@ -121,8 +135,9 @@ bool CMatchRunner::runHere(int first, int games, const GameHandler &onGame,
                            const ProgressHandler &onProgress, const Continuation &goOn) const
 {
     const std::atomic<bool> never { false };
+    const Player player = m_makePlayer();
     for (int done = 1; done <= games; ++done) {
-        onGame(m_player(first + done - 1, never));
+        onGame(player(first + done - 1, never));
         if (!goOn())
             return false;
         onProgress(done);

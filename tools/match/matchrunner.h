@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Plays the games of a match, several at once, and hands them on in game
@@ -17,6 +18,16 @@ public:
     // Plays game `number`; may give up between two move steps once stop is
     // set, since the game is then thrown away.
     using Player = std::function<CMatchGame(int number, const std::atomic<bool> &stop)>;
+    // Makes the Player of one job, which may keep state of its own, such as
+    // its engine processes, from game to game.
+    using PlayerMaker = std::function<Player()>;
+    // The two players of one job, A and B.
+    struct Seats
+    {
+        std::shared_ptr<CMatchPlayer> a;
+        std::shared_ptr<CMatchPlayer> b;
+    };
+    using SeatMaker = std::function<Seats()>;
     using GameHandler = std::function<void(const CMatchGame &)>;
     // The number of games finished.
     using ProgressHandler = std::function<void(int)>;
@@ -27,6 +38,9 @@ public:
     // games of a pair from the pair's opening (see openingOf), or all from
     // the initial position when there is none.
     CMatchRunner(int depthA, int depthB, std::uint32_t seed, std::vector<COpening> openings = {});
+    // The same between the players that makeSeats makes for each job.
+    CMatchRunner(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings);
+    // Every job plays with the same player.
     explicit CMatchRunner(Player player);
 
     // Plays `games` games from number `first` on, `jobs` at a time. Hands
@@ -49,7 +63,7 @@ private:
     bool runHere(int first, int games, const GameHandler &onGame, const ProgressHandler &onProgress,
                  const Continuation &goOn) const;
 
-    const Player m_player;
+    const PlayerMaker m_makePlayer;
 };
 
 #endif

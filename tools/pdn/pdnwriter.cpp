@@ -7,10 +7,12 @@
 std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result)
 {
     const std::string setUp = tags.fen.empty() ? "" : tag("SetUp", "1") + tag("FEN", tags.fen);
+    const std::string termination
+        = tags.termination.empty() ? "" : tag("Termination", tags.termination);
     return tag("Event", tags.event) + tag("Site", tags.site) + tag("Date", tags.date)
         + tag("Round", std::to_string(tags.round)) + tag("White", tags.white)
         + tag("Black", tags.black) + tag("Result", resultToken(result))
-        + tag("GameType", CPdnGameType::ThisGame) + setUp + '\n'
+        + tag("GameType", CPdnGameType::ThisGame) + setUp + termination + '\n'
         + moveText(tags.fen, steps, resultToken(result));
 }
 

@@ -7,7 +7,8 @@
 
 // Writes one game in Portable Draughts Notation: the seven archival tags, a
 // GameType tag, SetUp and FEN tags if it starts from another position than
-// the initial one, and the numbered moves with the result token. Squares are numbered 1 to 32, the
+// the initial one, a Termination tag if its players ended it, and the
+// numbered moves with the result token. Squares are numbered 1 to 32, the
 // tool's 0 to 31 plus one.
 class CPdnWriter
 {
@@ -26,6 +27,9 @@ public:
         std::string black;
         // The start position as a FEN tag reads it; empty for the initial one.
         std::string fen;
+        // Why the game ended when its players, not the rules, ended it;
+        // empty for none.
+        std::string termination;
     };
 
     // Move text lines stay within this many characters.

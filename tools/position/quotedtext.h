@@ -15,6 +15,10 @@ public:
     static std::string shortened(const std::string &text, std::string::size_type length);
     // Text in single quotes, cut at MaxQuote bytes.
     static std::string quote(const std::string &text);
+    // Bytes outside printable ASCII, and the backslash, as \xhh and \\:
+    // quoted text may hold any byte, but a newline would break a one-line
+    // message and an escape sequence would reach the terminal.
+    static std::string printable(const std::string &text);
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -21,8 +22,8 @@ const std::string Usage
       "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
       "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
       "                    [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
-      "                    [--elo-model MODEL] | openings | replay [--keep-going] |\n"
-      "                    tally [--complete]\n";
+      "                    [--elo-model MODEL] [--timeout SECONDS] | openings |\n"
+      "                    replay [--keep-going] | tally [--complete] | engine\n";
 
 struct Outcome
 {
@@ -236,6 +237,12 @@ TEST(Cli, ChoosesAMoveFromASeed)
     expectOutput({ "best", "b...w........................... w", "5", "1" }, "gameover 4\n");
     expectOutput({ "best", NoStepAt41, "5", "1" }, "gameover 3\n");
     expectOutput({ "best", Initial + " - 41", "5", "1" }, "gameover 0\n");
+}
+
+TEST(Cli, SpeaksTheEngineProtocolUntilQuit)
+{
+    expectOutput({ "engine" }, "pong\ndone move=24-19\n",
+                 "ping\r\nlevel depth=1\ngo think seed=1\nquit\nping\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
@@ -684,4 +691,175 @@ TEST(Cli, RefusesBadOpeningsFiles)
         EXPECT_EQ(outcome.err, "checkers-cli: " + expected + "\n");
         std::remove(file.c_str());
     }
+}
+
+namespace {
+
+// The move text of each game, without its tags.
+std::string moveTexts(const std::string &pdn)
+{
+    std::istringstream lines(pdn);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind('[', 0) != 0)
+            kept += line + '\n';
+    }
+    return kept;
+}
+
+bool hasLiveMember(int group)
+{
+    for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
+        // /proc/PID/stat: PID (NAME) STATE PPID PGRP ...; NAME may hold blanks.
+        std::ifstream stat(entry.path() / "stat");
+        std::string text;
+        std::getline(stat, text);
+        const std::size_t name = text.rfind(')');
+        if (name == std::string::npos)
+            continue;
+        std::istringstream fields(text.substr(name + 1));
+        char state = 0;
+        int parent = 0, processGroup = 0;
+        fields >> state >> parent >> processGroup;
+        if (processGroup == group && state != 'Z')
+            return true;
+    }
+    return false;
+}
+
+// Whether a process of the group is still alive after a second: one that
+// was killed may take a moment to die, and stays a zombie until its new
+// parent reaps it.
+bool groupIsLeft(int group)
+{
+    for (int tries = 0; tries < 100; ++tries) {
+        if (!hasLiveMember(group))
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::string fakeEngine(const std::string &mode)
+{
+    return std::string("3@bash ") + FAKE_ENGINE + ' ' + mode;
+}
+
+} // namespace
+
+TEST(Cli, PlaysEnginesAsTheBuiltInPlayerPlays)
+{
+    const std::string engine = std::string("3@") + std::getenv("CHECKERS_CLI") + " engine";
+    const Outcome builtIn = runCli({ "match", "3", "2", "4", "9", "--pdn", "--jobs", "1" });
+    const Outcome engines = runCli({ "match", engine, "2", "4", "9", "--pdn", "--jobs", "2" });
+    EXPECT_EQ(engines.status, 0) << engines.err;
+    EXPECT_EQ(moveTexts(engines.out), moveTexts(builtIn.out));
+    EXPECT_NE(engines.out.find("[White \"checkers-cli (version " CHECKERS_VERSION ", depth 3)\"]"),
+              std::string::npos);
+    EXPECT_EQ(engines.err.substr(0, engines.err.find(' ', 7)), "result 3@checkers-cli");
+    EXPECT_EQ(runCli({ "tally" }, engines.out).out.substr(0, 40), engines.err.substr(0, 40));
+}
+
+TEST(Cli, ForfeitsTheGamesOfAnEngineAtFault)
+{
+    const std::string starts = testing::TempDir() + "fake-engine-starts";
+    const struct
+    {
+        const char *mode;
+        const char *termination;
+        const char *faults;
+        // The process that greeted, then one a game where the engine had to
+        // be ended.
+        int starts;
+    } rows[] = {
+        { "illegal", "White forfeits, illegal step: 32-1",
+          "crashes 0 timeouts 0 illegal 2 broken 0", 2 },
+        // Two whole moves, then the third ask finds no engine.
+        { "crash", "White forfeits, crash: the engine has ended or closed its output",
+          "crashes 2 timeouts 0 illegal 0 broken 0", 3 },
+        { "hang", "White forfeits, time: no answer in time",
+          "crashes 0 timeouts 2 illegal 0 broken 0", 3 },
+        { "endless", "White forfeits, broken reply: a line over 65536 bytes: 'info nodes=1",
+          "crashes 0 timeouts 0 illegal 0 broken 2", 3 },
+    };
+    for (const auto &row : rows) {
+        std::remove(starts.c_str());
+        setenv("FAKE_ENGINE_PIDS", starts.c_str(), 1);
+        const Outcome outcome = runCli(
+            { "match", fakeEngine(row.mode), "3", "2", "1", "--pdn", "--timeout", "0.5", "-j1" });
+        unsetenv("FAKE_ENGINE_PIDS");
+        EXPECT_EQ(outcome.status, 0) << row.mode << ": " << outcome.err;
+        EXPECT_NE(outcome.out.find("[Termination \"" + std::string(row.termination)),
+                  std::string::npos)
+            << outcome.out;
+        // The engine lost both games, one with each colour.
+        EXPECT_NE(outcome.err.find("result 3@checkers-cli 3 0 2 0\n"), std::string::npos)
+            << outcome.err;
+        EXPECT_NE(outcome.err.find("faults 3@checkers-cli " + std::string(row.faults) + '\n'),
+                  std::string::npos)
+            << outcome.err;
+        const Outcome tally = runCli({ "tally", "--complete" }, outcome.out);
+        EXPECT_EQ(tally.status, 0) << tally.err;
+        EXPECT_NE(tally.out.find(row.faults), std::string::npos) << tally.out;
+        EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << row.mode;
+        // Each faulty process is ended and one started again for the next
+        // game; none is left.
+        std::ifstream groups(starts);
+        int count = 0;
+        for (int group; groups >> group; ++count)
+            EXPECT_FALSE(groupIsLeft(group)) << row.mode;
+        EXPECT_EQ(count, row.starts) << row.mode;
+    }
+}
+
+TEST(Cli, RefusesEnginesThatCannotPlay)
+{
+    const struct
+    {
+        std::string player;
+        std::string error;
+    } rows[] = {
+        { "3@/nonexistent/engine",
+          "checkers-cli: the engine '/nonexistent/engine' cannot play: cannot start: " },
+        { fakeEngine("silent"), "checkers-cli: the engine 'bash " },
+        { "3@", "checkers-cli: A names no engine command after its depth: '3@'\n" },
+        { "10@engine",
+          "checkers-cli: A must be poor, medium, good, a depth from 1 to 9 or "
+          "DEPTH@COMMAND, not '10@engine'\n" },
+    };
+    for (const auto &row : rows) {
+        const Outcome outcome = runCli({ "match", row.player, "3", "2", "1", "--timeout", "0.3" });
+        EXPECT_EQ(outcome.status, 2) << row.player;
+        EXPECT_EQ(outcome.err.substr(0, row.error.size()), row.error);
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+    }
+    EXPECT_EQ(runCli({ "match", "3", "3", "2", "1", "--timeout", "0" }).status, 2);
+}
+
+TEST(Cli, EndsItsEnginesOnCtrlC)
+{
+    const std::string starts = testing::TempDir() + "fake-engine-starts";
+    std::remove(starts.c_str());
+    setenv("FAKE_ENGINE_PIDS", starts.c_str(), 1);
+    const std::string stem = stemOf();
+    const pid_t child = startCli({ "match", fakeEngine("hang"), "3", "2", "1", "--jobs", "2" }, "",
+                                 stem, Target::File);
+    unsetenv("FAKE_ENGINE_PIDS");
+    ASSERT_NE(child, -1);
+    // The engine that greeted, then one for each job, both waited for.
+    std::vector<int> groups;
+    while (groups.size() < 3) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::ifstream file(starts);
+        groups.clear();
+        for (int group; file >> group;)
+            groups.push_back(group);
+    }
+    kill(child, SIGINT);
+    const Outcome outcome = finishCli(child, stem);
+    EXPECT_EQ(outcome.status, -SIGINT);
+    EXPECT_EQ(outcome.out, "");
+    for (const int group : groups)
+        EXPECT_FALSE(groupIsLeft(group));
 }

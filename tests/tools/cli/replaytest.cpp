@@ -245,8 +245,9 @@ TEST(Replay, ReadsBackEveryGameMatchWrites)
     CMatchRunner(1, 2, 5).run(
         1, 1000, 2,
         [&](const CMatchGame &game) {
-            pdn += CPdnWriter::write({ "match", "?", "2026.12.07", game.number(), "A", "B", "" },
-                                     game.steps(), game.result())
+            pdn += CPdnWriter::write(
+                       { "match", "?", "2026.12.07", game.number(), "A", "B", "", "" },
+                       game.steps(), game.result())
                 + "\n";
             CPosition position;
             for (const auto &[from, to] : game.steps())

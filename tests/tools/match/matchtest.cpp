@@ -7,6 +7,7 @@
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchscore.h"
 #include "tools/match/progressline.h"
+#include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
 
 #include <cmath>
@@ -265,6 +266,16 @@ TEST(MatchEvent, ReadsOnlyTheCanonicalForm)
             EXPECT_EQ(CMatchEvent::text({ "1", "2", "4", "7" }, event.setup()), text);
         }
     }
+    // An engine's command with blanks stands in single quotes.
+    const std::string engine = "5@cli engine --x";
+    EXPECT_EQ(CMatchEvent::text({ engine, "5", "4", "7" }, {}),
+              "checkers-cli match '5@cli engine --x' 5 4 7");
+    CMatchEvent event;
+    EXPECT_TRUE(event.parse("checkers-cli match '5@cli engine --x' 5 4 7 --ballot"));
+    EXPECT_EQ(event.a(), engine);
+    EXPECT_TRUE(event.setup().ballot);
+    EXPECT_FALSE(event.parse("checkers-cli match '5@cli engine 5 4 7"));
+    EXPECT_FALSE(event.parse("checkers-cli match 5@cli' 'engine 5 4 7"));
 }
 
 // The committed deck is every sequence of three steps that the rule keeps,
@@ -295,13 +306,14 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     std::mutex mutex;
     std::condition_variable secondDone;
     bool second = false;
+    CSearchPlayer depthOne(1);
     const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
         std::unique_lock<std::mutex> lock(mutex);
         if (number == 1)
             secondDone.wait(lock, [&second] { return second; });
         second = second || number == 2;
         secondDone.notify_all();
-        return CMatchGame(number, COpening(), 1, 1, 0, stop);
+        return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
     });
     std::vector<int> order;
     EXPECT_TRUE(runner.run(
@@ -318,13 +330,14 @@ TEST(MatchRunner, HandsNoGameOnAfterTheStop)
     std::condition_variable changed;
     std::set<int> started;
     const auto startedSix = [&started] { return started.count(6) > 0; };
+    CSearchPlayer depthOne(1);
     const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
         std::unique_lock<std::mutex> lock(mutex);
         started.insert(number);
         changed.notify_all();
         if (number == 5)
             changed.wait(lock, startedSix);
-        return CMatchGame(number, COpening(), 1, 1, 0, stop);
+        return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
     });
     std::vector<int> order;
     const auto onGame = [&](const CMatchGame &game) {

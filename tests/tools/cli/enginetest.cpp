@@ -1,0 +1,115 @@
+#include "tools/cli/enginesession.h"
+#include "tools/protocol/protocolline.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
+
+// Feeds the lines to a new session and gives every answer, one a line.
+std::string transcript(const std::vector<std::string> &lines)
+{
+    CEngineSession session;
+    std::string answers;
+    for (const std::string &line : lines) {
+        for (const CProtocolLine &answer : session.answer(line))
+            answers += answer.text() + '\n';
+    }
+    return answers;
+}
+
+} // namespace
+
+TEST(ProtocolLine, QuotesOnlyWhatMustBeQuoted)
+{
+    const struct
+    {
+        std::string value;
+        std::string written;
+    } rows[] = {
+        { "22-18", "go a=22-18" },
+        { "", "go a=\"\"" },
+        { "two words", "go a=\"two words\"" },
+        { "x=y", "go a=\"x=y\"" },
+        { "say \"no\"\nnow", "go a=\"say 'no' now\"" },
+    };
+    for (const auto &row : rows) {
+        const CProtocolLine line = CProtocolLine("go").with("a", row.value);
+        EXPECT_EQ(line.text(), row.written);
+        CProtocolLine read;
+        std::string reason;
+        ASSERT_TRUE(CProtocolLine::parse(line.text(), read, reason)) << reason;
+        EXPECT_EQ(read.text(), row.written);
+    }
+}
+
+TEST(ProtocolLine, ReadsWordsQuotesTabsAndCarriageReturns)
+{
+    CProtocolLine line;
+    std::string reason;
+    ASSERT_TRUE(CProtocolLine::parse(" go\tthink  seed=7 pos=\"a b=c\" e=\"\"\r", line, reason));
+    EXPECT_EQ(line.command(), "go");
+    EXPECT_TRUE(line.has("think"));
+    EXPECT_EQ(line.value("seed"), "7");
+    EXPECT_EQ(line.value("pos"), "a b=c");
+    EXPECT_TRUE(line.has("e"));
+    EXPECT_EQ(line.text(), "go think seed=7 pos=\"a b=c\" e=\"\"");
+    EXPECT_FALSE(line.has("f"));
+    EXPECT_FALSE(CProtocolLine::parse("pos pos=\"open", line, reason));
+    EXPECT_EQ(reason, "the value of pos has no closing quote");
+    EXPECT_FALSE(CProtocolLine::parse("pos =1", line, reason));
+}
+
+TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
+{
+    const struct
+    {
+        std::vector<std::string> lines;
+        std::string answers;
+    } rows[] = {
+        { { "hub", "init", "ping" },
+          "id name=checkers-cli version=" CHECKERS_VERSION "\nwait\nready\npong\n" },
+        // Empty lines, unknown commands and arguments are passed over.
+        { { "", "\r", "hello there=1", "ping extra=2\r" }, "pong\n" },
+        // The move best gives for the position the steps lead to: 17 10.
+        { { "pos pos=\"" + Initial + "\" moves=\"22-18 11-15\"", "level depth=5",
+            "go think seed=7" },
+          "done move=18x11\n" },
+        { { "pos pos=\"bbbbbbbbbbbb......w.ww.wwwwwwwww b - 1\"", "level depth=5",
+            "go think seed=7" },
+          "done move=9-13\n" },
+        // Until a position comes, the initial one.
+        { { "level\tdepth=1", "go think seed=1" }, "done move=24-19\n" },
+        // Pending captures in the position: the sequence goes on.
+        { { "pos pos=\".................b.......b...w.. w - 12\" moves=\"30x23\"",
+            "go think seed=1" },
+          "done move=23x14\n" },
+        { { "pos pos=\"bad\"", "go think seed=1" },
+          "error message=\"bad position 'bad': position needs the squares and the side to "
+          "move\"\nerror message=\"no position: the last one could not be taken\"\n" },
+        { { "pos pos=\"" + Initial + "\" moves=\"22-19\"" },
+          "error message=\"illegal step 22-19\"\n" },
+        { { "pos pos=\"" + Initial + "\" moves=\"22_18\"" },
+          "error message=\"bad step '22_18': write FROM-TO, squares 1 to 32\"\n" },
+        { { "pos pos=\"" + Initial + "\" moves=\"0-4\"" },
+          "error message=\"bad step '0-4': write FROM-TO, squares 1 to 32\"\n" },
+        { { "pos pos=\"b...w...ww...................... w - 40\" moves=\"9-6 1-5\"" },
+          "error message=\"the game is over before 1-5\"\n" },
+        { { "pos pos=\"b...w........................... w\"", "go think seed=1" },
+          "error message=\"the game is over\"\n" },
+        { { "level depth=65", "go think seed=-1" },
+          "error message=\"depth must be a whole number from 1 to 64, not '65'\"\n"
+          "error message=\"seed must be a whole number from 0 to 4294967295, not '-1'\"\n" },
+        { { "pos pos=\"" + Initial }, "error message=\"the value of pos has no closing quote\"\n" },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(transcript(row.lines), row.answers) << row.lines.front();
+}
+
+TEST(EngineSession, StopsAtQuit)
+{
+    CEngineSession session;
+    EXPECT_TRUE(session.answer("quit").empty());
+    EXPECT_TRUE(session.hasQuit());
+}

@@ -1,0 +1,129 @@
+#include "enginesession.h"
+
+#include "engine/search.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/positiontext.h"
+#include "tools/position/quotedtext.h"
+
+namespace {
+
+// PDN numbers the squares from 1, the positions from 0.
+std::string stepText(int from, int to, bool capture)
+{
+    return std::to_string(from + 1) + (capture ? 'x' : '-') + std::to_string(to + 1);
+}
+
+// FROM-TO or FROMxTO in PDN numbers, either separator for either step: the
+// squares decide.
+bool readStep(const std::string &text, int &from, int &to)
+{
+    const std::size_t separator = text.find_first_of("-x");
+    return separator != std::string::npos && CNumberText::parse(text.substr(0, separator), from)
+        && from >= 1 && from <= CGameState::SquareCount
+        && CNumberText::parse(text.substr(separator + 1), to) && to >= 1
+        && to <= CGameState::SquareCount;
+}
+
+} // namespace
+
+CEngineSession::CEngineSession()
+{
+    m_position.reset();
+}
+
+std::vector<CProtocolLine> CEngineSession::answer(const std::string &text)
+{
+    CProtocolLine line;
+    std::string reason;
+    if (!CProtocolLine::parse(text, line, reason))
+        return error(reason);
+    return answer(line);
+}
+
+std::vector<CProtocolLine> CEngineSession::answer(const CProtocolLine &line)
+{
+    const std::string &command = line.command();
+    if (command == "hub")
+        return { CProtocolLine("id").with("name", "checkers-cli").with("version", CHECKERS_VERSION),
+                 CProtocolLine("wait") };
+    if (command == "init")
+        return { CProtocolLine("ready") };
+    if (command == "ping")
+        return { CProtocolLine("pong") };
+    if (command == "pos")
+        return setPosition(line);
+    if (command == "level")
+        return setLevel(line);
+    if (command == "go")
+        return think(line);
+    if (command == "quit")
+        m_quit = true;
+    return {};
+}
+
+std::vector<CProtocolLine> CEngineSession::setPosition(const CProtocolLine &line)
+{
+    m_hasPosition = false;
+    CPosition position;
+    std::string reason;
+    if (!CPositionText::parse(line.value("pos"), position, reason))
+        return error("bad position " + CQuotedText::quote(line.value("pos")) + ": " + reason);
+    m_position = position;
+    if (!playSteps(line.value("moves"), reason))
+        return error(reason);
+    m_hasPosition = true;
+    return {};
+}
+
+bool CEngineSession::playSteps(const std::string &steps, std::string &error)
+{
+    for (const std::string &step : CPositionText::split(steps, ' ')) {
+        if (step.empty())
+            continue;
+        int from, to;
+        if (!readStep(step, from, to)) {
+            error = "bad step " + CQuotedText::quote(step) + ": write FROM-TO, squares 1 to 32";
+            return false;
+        }
+        if (m_position.settledResult() != CPosition::NoResult) {
+            error = "the game is over before " + step;
+            return false;
+        }
+        if (!m_position.makeMove(from - 1, to - 1)) {
+            error = "illegal step " + step;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<CProtocolLine> CEngineSession::setLevel(const CProtocolLine &line)
+{
+    int depth;
+    if (!CNumberText::parse(line.value("depth"), depth) || depth < 1 || depth > MaxDepth)
+        return error("depth must be a whole number from 1 to " + std::to_string(MaxDepth) + ", not "
+                     + CQuotedText::quote(line.value("depth")));
+    m_depth = depth;
+    return {};
+}
+
+std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line) const
+{
+    std::uint32_t seed = 0;
+    if (line.has("seed") && !CNumberText::parse(line.value("seed"), seed))
+        return error("seed must be a whole number from 0 to 4294967295, not "
+                     + CQuotedText::quote(line.value("seed")));
+    if (!m_hasPosition)
+        return error("no position: the last one could not be taken");
+    if (m_position.settledResult() != CPosition::NoResult)
+        return error("the game is over");
+    int from, to, captured = -1;
+    findBestMove(m_position, m_depth, seed, from, to);
+    m_position.isLegalMove(from, to, captured);
+    return { CProtocolLine("done").with("move", stepText(from, to, captured != -1)) };
+}
+
+std::vector<CProtocolLine> CEngineSession::error(const std::string &message)
+{
+    return { CProtocolLine("error").with("message", message) };
+}

@@ -1,0 +1,43 @@
+#ifndef CHECKERS_TOOLS_CLI_ENGINESESSION_H
+#define CHECKERS_TOOLS_CLI_ENGINESESSION_H
+
+#include "tools/position/position.h"
+#include "tools/protocol/protocolline.h"
+
+#include <vector>
+
+// The engine's side of the protocol: the position and depth a referee has
+// set, and the answer to each line it sends. Every search starts afresh
+// from the line's seed, so no answer depends on an earlier one.
+class CEngineSession
+{
+public:
+    // The depth searched until a level line sets one: the game's Good.
+    static constexpr int DefaultDepth = 5;
+    static constexpr int MaxDepth = 64;
+
+    CEngineSession();
+
+    // The lines that answer one line of text, without its end: none for an
+    // empty line or one it does not know.
+    std::vector<CProtocolLine> answer(const std::string &text);
+    // Whether a quit line has come.
+    bool hasQuit() const { return m_quit; }
+
+private:
+    std::vector<CProtocolLine> answer(const CProtocolLine &line);
+    std::vector<CProtocolLine> setPosition(const CProtocolLine &line);
+    std::vector<CProtocolLine> setLevel(const CProtocolLine &line);
+    std::vector<CProtocolLine> think(const CProtocolLine &line) const;
+    bool playSteps(const std::string &steps, std::string &error);
+    static std::vector<CProtocolLine> error(const std::string &message);
+
+    CPosition m_position;
+    // False after a position line that could not be taken, so that no
+    // search runs on a position the referee did not mean.
+    bool m_hasPosition = true;
+    int m_depth = DefaultDepth;
+    bool m_quit = false;
+};
+
+#endif

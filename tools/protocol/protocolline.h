@@ -1,0 +1,49 @@
+#ifndef CHECKERS_TOOLS_PROTOCOL_PROTOCOLLINE_H
+#define CHECKERS_TOOLS_PROTOCOL_PROTOCOLLINE_H
+
+#include <string>
+#include <vector>
+
+// One line of the engine protocol: a command word, then arguments separated
+// by blanks or tabs, each NAME=VALUE or a bare NAME. A value holding a blank,
+// a tab or '=', or no character at all, stands in double quotes; there are
+// no escapes, so a value never holds '"'.
+class CProtocolLine
+{
+public:
+    CProtocolLine() = default;
+    explicit CProtocolLine(std::string command);
+
+    // Adds an argument; a '"' in the value is written as '\'' and a line
+    // break as a blank, so that the line stays one line that reads back.
+    CProtocolLine &with(const std::string &name, const std::string &value);
+    // Adds a bare NAME.
+    CProtocolLine &with(const std::string &name);
+
+    // Empty for a line of blanks.
+    const std::string &command() const { return m_command; }
+    bool has(const std::string &name) const;
+    // The value of the first argument of that name, or empty.
+    std::string value(const std::string &name) const;
+    // The line without its end.
+    std::string text() const;
+
+    // Reads a line without its end; a trailing CR is dropped. On failure
+    // reason says in a few words what is wrong.
+    static bool parse(const std::string &text, CProtocolLine &line, std::string &reason);
+
+private:
+    static std::string quoted(const std::string &value);
+
+    std::string m_command;
+    struct Argument
+    {
+        std::string name;
+        std::string value;
+        bool bare;
+    };
+
+    std::vector<Argument> m_arguments;
+};
+
+#endif
