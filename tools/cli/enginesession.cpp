@@ -4,27 +4,7 @@
 #include "tools/position/numbertext.h"
 #include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
-
-namespace {
-
-// PDN numbers the squares from 1, the positions from 0.
-std::string stepText(int from, int to, bool capture)
-{
-    return std::to_string(from + 1) + (capture ? 'x' : '-') + std::to_string(to + 1);
-}
-
-// FROM-TO or FROMxTO in PDN numbers, either separator for either step: the
-// squares decide.
-bool readStep(const std::string &text, int &from, int &to)
-{
-    const std::size_t separator = text.find_first_of("-x");
-    return separator != std::string::npos && CNumberText::parse(text.substr(0, separator), from)
-        && from >= 1 && from <= CGameState::SquareCount
-        && CNumberText::parse(text.substr(separator + 1), to) && to >= 1
-        && to <= CGameState::SquareCount;
-}
-
-} // namespace
+#include "tools/protocol/protocolstep.h"
 
 CEngineSession::CEngineSession()
 {
@@ -81,7 +61,7 @@ bool CEngineSession::playSteps(const std::string &steps, std::string &error)
         if (step.empty())
             continue;
         int from, to;
-        if (!readStep(step, from, to)) {
+        if (!CProtocolStep::parse(step, from, to)) {
             error = "bad step " + CQuotedText::quote(step) + ": write FROM-TO, squares 1 to 32";
             return false;
         }
@@ -89,7 +69,7 @@ bool CEngineSession::playSteps(const std::string &steps, std::string &error)
             error = "the game is over before " + step;
             return false;
         }
-        if (!m_position.makeMove(from - 1, to - 1)) {
+        if (!m_position.makeMove(from, to)) {
             error = "illegal step " + step;
             return false;
         }
@@ -120,7 +100,7 @@ std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line) cons
     int from, to, captured = -1;
     findBestMove(m_position, m_depth, seed, from, to);
     m_position.isLegalMove(from, to, captured);
-    return { CProtocolLine("done").with("move", stepText(from, to, captured != -1)) };
+    return { CProtocolLine("done").with("move", CProtocolStep::format(from, to, captured != -1)) };
 }
 
 std::vector<CProtocolLine> CEngineSession::error(const std::string &message)

@@ -1,8 +1,8 @@
 #include "engineprocess.h"
 
-#include "tools/position/numbertext.h"
 #include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
+#include "tools/protocol/protocolstep.h"
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -42,19 +42,6 @@ bool isText(const std::string &text)
 std::string shown(const std::string &text)
 {
     return CQuotedText::quote(CQuotedText::printable(text));
-}
-
-// One step, FROM-TO or FROMxTO in PDN numbers, into squares 0 to 31.
-bool readStep(const std::string &text, int &from, int &to)
-{
-    const std::size_t separator = text.find_first_of("-x");
-    if (separator == std::string::npos || !CNumberText::parse(text.substr(0, separator), from)
-        || !CNumberText::parse(text.substr(separator + 1), to) || from < 1 || from > 32 || to < 1
-        || to > 32)
-        return false;
-    --from;
-    --to;
-    return true;
 }
 
 } // namespace
@@ -120,7 +107,7 @@ CEngineProcess::Fault CEngineProcess::think(const CGameState &position, int dept
         return fault;
     if (line.command() == "error")
         return fail(Fault::Broken, detail, "error " + shown(line.value("message")));
-    if (!readStep(line.value("move"), from, to))
+    if (!CProtocolStep::parse(line.value("move"), from, to))
         return fail(Fault::Broken, detail, "done without one step: " + shown(line.value("move")));
     return Fault::None;
 }
