@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <optional>
@@ -283,9 +284,8 @@ bool CMatchCommand::readTimeout(const Call &call, std::chrono::milliseconds &tim
             + std::to_string(MaxTimeout) + ", not " + CQuotedText::quote(given->second);
         return false;
     }
-    timeout = std::chrono::milliseconds(static_cast<long long>(seconds * 1000 + 0.5));
-    if (timeout.count() == 0)
-        timeout = std::chrono::milliseconds(1);
+    // At least a millisecond, the finest wait there is.
+    timeout = std::chrono::milliseconds(std::max(std::llround(seconds * 1000), 1LL));
     return true;
 }
 
