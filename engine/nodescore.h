@@ -29,7 +29,7 @@ public:
     int evaluate(CRandomGenerator &random) const
     {
         // A random term from -3 to 3 lets near-equal moves vary.
-        return m_drawsRandomTerm ? random.next() % 7 - 3 + m_value : m_value;
+        return m_drawsRandomTerm ? random.nextTerm() + m_value : m_value;
     }
     // True for an undecided real position.
     bool drawsRandomTerm() const { return m_drawsRandomTerm; }

@@ -23,10 +23,10 @@ CNodeScore CSearch::leafScore(const CBitboard &position) const
     return CNodeScore(0, position.result(), position.material(), m_firstFrom, m_firstTo);
 }
 
+// Each evaluation that draws a random term is one draw: the generator counts
+// them.
 int CSearch::scoreOf(const CNodeScore &score)
 {
-    if (score.drawsRandomTerm())
-        ++m_stats.evaluations;
     return score.evaluate(m_random);
 }
 
@@ -110,6 +110,7 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
     CSearch search(depth, seed, counted);
     const CNodeScore best = search.search(CBitboard(position), depth, CNodeScore(-BoundScore, 0, 0),
                                           CNodeScore(BoundScore, 0, 0), 0);
+    counted.evaluations = search.evaluations();
     if (stats)
         *stats = counted;
     from = best.firstFrom;

@@ -37,6 +37,8 @@ public:
 
     CNodeScore search(const CBitboard &position, int depth, const CNodeScore &alpha,
                       const CNodeScore &beta, int extensions);
+    // The evaluations so far that drew a random term.
+    long long evaluations() const { return m_random.draws(); }
 
 private:
     CNodeScore leafScore(const CBitboard &position) const;
