@@ -254,9 +254,16 @@ void CBitboard::generate(CMoveSet &moves) const
         return;
     }
     const Mask empty = emptySquares();
-    const int man = side == CGameState::White ? 0 : 1;
-    for (Mask m = men; m; m &= m - 1)
-        moves.add(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
+    if (men) {
+        // The men with an empty square ahead: the empty squares seen one
+        // step backwards.
+        const Mask movers = side == CGameState::White
+            ? shift(empty, CGameState::DownLeft) | shift(empty, CGameState::DownRight)
+            : shift(empty, CGameState::UpLeft) | shift(empty, CGameState::UpRight);
+        const int man = side == CGameState::White ? 0 : 1;
+        for (Mask m = men & movers; m; m &= m - 1)
+            moves.set(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
+    }
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingSlides(lowest(k)));
 }
