@@ -91,34 +91,6 @@ Mask before(Mask ray, int blocker, int d)
     return ray & (bit(blocker) - 1);
 }
 
-// Rows alternate: squares n with n % 8 < 4 lie on columns 1, 3, 5 and 7,
-// the others on columns 0, 2, 4 and 6. A diagonal step changes the square
-// number by 4 on one kind of row and by 3 or 5 on the other.
-constexpr Mask EvenRows = 0x0f0f0f0f;
-constexpr Mask OddRows = ~EvenRows;
-constexpr Mask LeftEdge = 0x10101010;
-constexpr Mask RightEdge = 0x08080808;
-
-// Every piece of a mask moved one square in a direction; pieces that would
-// leave the board are dropped, over the edge columns by the masks and over
-// the top and bottom rows by the shift itself.
-Mask shift(Mask pieces, int d)
-{
-    switch (d) {
-    case CGameState::UpLeft:
-        return (pieces & EvenRows) >> 4 | (pieces & OddRows & ~LeftEdge) >> 5;
-    case CGameState::UpRight:
-        return (pieces & OddRows) >> 4 | (pieces & EvenRows & ~RightEdge) >> 3;
-    case CGameState::DownLeft:
-        return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3;
-    default:
-        return (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
-    }
-}
-
-// The rows where men are crowned: White's at the top, Black's at the bottom.
-constexpr Mask FarRows = 0xf000000f;
-
 // Men move towards the far row: White up, Black down.
 int firstForward(int side)
 {
@@ -161,37 +133,28 @@ constexpr int valueOf(int piece, int square)
     }
 }
 
-// Every piece code's value on every square, looked up at each move.
-struct ValueTable
-{
-    int value[CGameState::BlackKing + 1][SquareCount] {};
-};
-
-constexpr ValueTable buildValueTable()
-{
-    ValueTable table;
-    for (int piece = 0; piece <= CGameState::BlackKing; ++piece) {
-        for (int square = 0; square < SquareCount; ++square)
-            table.value[piece][square] = valueOf(piece, square);
-    }
-    return table;
-}
-
-constexpr ValueTable Values = buildValueTable();
-
-int pieceCode(bool white, bool king)
+constexpr int pieceCode(bool white, bool king)
 {
     if (white)
         return king ? CGameState::WhiteKing : CGameState::WhiteMan;
     return king ? CGameState::BlackKing : CGameState::BlackMan;
 }
 
-int pieceValue(int piece, int square)
+} // namespace
+
+constexpr CBitboard::ValueTable CBitboard::buildValues()
 {
-    return Values.value[piece][square];
+    ValueTable table {};
+    for (int white = 0; white < 2; ++white) {
+        for (int king = 0; king < 2; ++king) {
+            for (int square = 0; square < SquareCount; ++square)
+                table.value[white][king][square] = valueOf(pieceCode(white, king), square);
+        }
+    }
+    return table;
 }
 
-} // namespace
+const CBitboard::ValueTable CBitboard::Values = buildValues();
 
 CBitboard::CBitboard(const CGameState &position)
     : m_side(position.sideToMove)
@@ -206,7 +169,7 @@ CBitboard::CBitboard(const CGameState &position)
             m_black |= bit(square);
         if (piece == CGameState::WhiteKing || piece == CGameState::BlackKing)
             m_kings |= bit(square);
-        m_material += pieceValue(piece, square);
+        m_material += valueOf(piece, square);
     }
     for (int i = 0; i < position.pendingCaptureCount; ++i)
         m_pending |= bit(position.pendingCaptures[i]);
@@ -229,6 +192,23 @@ CBitboard::Mask CBitboard::own(int side) const
 CBitboard::Mask CBitboard::enemies(int side) const
 {
     return side == CGameState::White ? m_black : m_white;
+}
+
+// Every piece of a mask moved one square in a direction; pieces that would
+// leave the board are dropped, over the edge columns by the masks and over
+// the top and bottom rows by the shift itself.
+CBitboard::Mask CBitboard::shift(Mask pieces, int d)
+{
+    switch (d) {
+    case CGameState::UpLeft:
+        return (pieces & EvenRows) >> 4 | (pieces & OddRows & ~LeftEdge) >> 5;
+    case CGameState::UpRight:
+        return (pieces & OddRows) >> 4 | (pieces & EvenRows & ~RightEdge) >> 3;
+    case CGameState::DownLeft:
+        return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3;
+    default:
+        return (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
+    }
 }
 
 // Kings capture first, then men; only a side that cannot capture moves
@@ -257,29 +237,13 @@ void CBitboard::generate(CMoveSet &moves) const
     if (men) {
         // The men with an empty square ahead: the empty squares seen one
         // step backwards.
-        const Mask movers = side == CGameState::White
-            ? shift(empty, CGameState::DownLeft) | shift(empty, CGameState::DownRight)
-            : shift(empty, CGameState::UpLeft) | shift(empty, CGameState::UpRight);
+        const Mask movers = side == CGameState::White ? shiftDown(empty) : shiftUp(empty);
         const int man = side == CGameState::White ? 0 : 1;
         for (Mask m = men & movers; m; m &= m - 1)
             moves.set(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
     }
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingSlides(lowest(k)));
-}
-
-// Nearly always a plain step answers; only a side without one looks for a
-// capture.
-inline bool CBitboard::sideHasMove(int side) const
-{
-    const Mask pieces = own(side);
-    const Mask kings = pieces & m_kings;
-    // Men step forward only: White's up, Black's down.
-    const Mask up = side == CGameState::White ? pieces : kings;
-    const Mask down = side == CGameState::White ? kings : pieces;
-    const Mask steps = shift(up, CGameState::UpLeft) | shift(up, CGameState::UpRight)
-        | shift(down, CGameState::DownLeft) | shift(down, CGameState::DownRight);
-    return (steps & emptySquares()) != 0 || sideHasCapture(side);
 }
 
 bool CBitboard::sideHasCapture(int side) const
@@ -347,52 +311,20 @@ CBitboard::Mask CBitboard::kingSlides(int square) const
     return slides;
 }
 
-// A capture that leaves the piece able to capture again keeps the turn.
-void CBitboard::play(int from, int to, bool capture)
+// The pieces a finished capture sequence took leave the board; a piece that
+// can capture again goes on.
+bool CBitboard::finishCapture(int from, int to, bool white)
 {
-    const bool white = m_side == CGameState::White;
-    const int piece = pieceCode(white, has(m_kings, from));
-    const Mask moved = bit(from) | bit(to);
-    m_material += pieceValue(piece, to) - pieceValue(piece, from);
-    (white ? m_white : m_black) ^= moved;
-    if (has(m_kings, from))
-        m_kings ^= moved;
-    if (capture) {
-        m_pending |= bit(capturedSquare(from, to));
-        if (pieceHasCapture(to))
-            return;
-        removeCaptured(!white);
-    }
-    finishMove(to, white);
-}
-
-// The pieces a finished capture sequence took leave the board.
-void CBitboard::removeCaptured(bool white)
-{
+    m_pending |= bit(capturedSquare(from, to));
+    if (pieceHasCapture(to))
+        return false;
     for (Mask p = m_pending; p; p &= p - 1)
-        m_material -= pieceValue(pieceCode(white, has(m_kings, lowest(p))), lowest(p));
+        m_material -= Values.value[!white][has(m_kings, lowest(p))][lowest(p)];
     m_white &= ~m_pending;
     m_black &= ~m_pending;
     m_kings &= ~m_pending;
     m_pending = 0;
-}
-
-// A man on the far row is crowned, the turn passes, and a side without
-// pieces or without a move has lost.
-inline void CBitboard::finishMove(int to, bool white)
-{
-    if (has(FarRows & ~m_kings, to)) {
-        m_kings |= bit(to);
-        m_material
-            += pieceValue(pieceCode(white, true), to) - pieceValue(pieceCode(white, false), to);
-    }
-    m_side = white ? CGameState::Black : CGameState::White;
-    if (!m_white)
-        m_result = CGameState::BlackWins;
-    else if (!m_black)
-        m_result = CGameState::WhiteWins;
-    else if (!sideHasMove(m_side))
-        m_result = white ? CGameState::WhiteWins : CGameState::BlackWins;
+    return true;
 }
 
 int CBitboard::capturedSquare(int from, int to)

@@ -18,7 +18,7 @@ CSearch::CSearch(int maxDepth, unsigned seed, SearchStats &stats)
     , m_stats(stats)
 { }
 
-CNodeScore CSearch::leafScore(const CBitboard &position) const
+inline CNodeScore CSearch::leafScore(const CBitboard &position) const
 {
     return CNodeScore(0, position.result(), position.material(), m_firstFrom, m_firstTo);
 }
@@ -70,29 +70,22 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
                 if (forced)
                     return leafScore(child);
             }
-            if (maximising) {
-                const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
-                const int g = scoreOf(r);
-                int h = scoreOf(best);
-                const int l = scoreOf(beta);
-                if (g > h) {
-                    best = r;
-                    h = g;
-                }
-                if (h >= l)
-                    return beta;
-            } else {
-                const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
-                const int g = scoreOf(r);
-                const int h = scoreOf(alpha);
-                int l = scoreOf(best);
-                if (g < l) {
-                    best = r;
-                    l = g;
-                }
-                if (h >= l)
-                    return alpha;
+            // The side to move narrows its own bound: White the lower, Black
+            // the upper.
+            const CNodeScore &lower = maximising ? best : alpha;
+            const CNodeScore &upper = maximising ? beta : best;
+            const CNodeScore r = childDepth == 0
+                ? leafScore(child)
+                : search(child, childDepth, lower, upper, childExtensions);
+            const int g = scoreOf(r);
+            int h = scoreOf(lower);
+            int l = scoreOf(upper);
+            if (maximising ? g > h : g < l) {
+                best = r;
+                (maximising ? h : l) = g;
             }
+            if (h >= l)
+                return maximising ? beta : alpha;
         }
     }
     return best;
