@@ -91,12 +91,6 @@ Mask before(Mask ray, int blocker, int d)
     return ray & (bit(blocker) - 1);
 }
 
-// Men move towards the far row: White up, Black down.
-int firstForward(int side)
-{
-    return side == CGameState::White ? CGameState::UpLeft : CGameState::DownLeft;
-}
-
 // The fixed change of square number over two steps in one direction.
 int twoSteps(int d)
 {
@@ -197,7 +191,7 @@ CBitboard::Mask CBitboard::enemies(int side) const
 // Every piece of a mask moved one square in a direction; pieces that would
 // leave the board are dropped, over the edge columns by the masks and over
 // the top and bottom rows by the shift itself.
-CBitboard::Mask CBitboard::shift(Mask pieces, int d)
+inline CBitboard::Mask CBitboard::shift(Mask pieces, int d)
 {
     switch (d) {
     case CGameState::UpLeft:
@@ -224,9 +218,13 @@ void CBitboard::generate(CMoveSet &moves) const
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingCaptureLandings(lowest(k), prey));
     if (moves.isEmpty() && men) {
-        for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-            for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
-                moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
+        // Each direction by name, so that its shifts are fixed.
+        if (side == CGameState::White) {
+            addManCaptures(moves, men, prey, CGameState::UpLeft);
+            addManCaptures(moves, men, prey, CGameState::UpRight);
+        } else {
+            addManCaptures(moves, men, prey, CGameState::DownLeft);
+            addManCaptures(moves, men, prey, CGameState::DownRight);
         }
     }
     if (!moves.isEmpty()) {
@@ -246,14 +244,31 @@ void CBitboard::generate(CMoveSet &moves) const
         moves.add(lowest(k), kingSlides(lowest(k)));
 }
 
+inline void CBitboard::addManCaptures(CMoveSet &moves, Mask men, Mask prey, int d) const
+{
+    for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
+        moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
+}
+
+// Whether men of a side can capture, in either direction towards their far
+// row.
+inline bool CBitboard::menCanCapture(Mask men, Mask prey, int side) const
+{
+    if (side == CGameState::White)
+        return (manCaptureLandings(men, prey, CGameState::UpLeft)
+                | manCaptureLandings(men, prey, CGameState::UpRight))
+            != 0;
+    return (manCaptureLandings(men, prey, CGameState::DownLeft)
+            | manCaptureLandings(men, prey, CGameState::DownRight))
+        != 0;
+}
+
 bool CBitboard::sideHasCapture(int side) const
 {
     const Mask pieces = own(side);
     const Mask prey = enemies(side) & ~m_pending;
-    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-        if (manCaptureLandings(pieces & ~m_kings, prey, d))
-            return true;
-    }
+    if (menCanCapture(pieces & ~m_kings, prey, side))
+        return true;
     for (Mask k = pieces & m_kings; k; k &= k - 1) {
         if (kingCaptureLandings(lowest(k), prey))
             return true;
@@ -267,14 +282,10 @@ bool CBitboard::pieceHasCapture(int square) const
     const Mask prey = enemies(side) & ~m_pending;
     if (has(m_kings, square))
         return kingCaptureLandings(square, prey) != 0;
-    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-        if (manCaptureLandings(bit(square), prey, d))
-            return true;
-    }
-    return false;
+    return menCanCapture(bit(square), prey, side);
 }
 
-CBitboard::Mask CBitboard::manCaptureLandings(Mask men, Mask prey, int d) const
+inline CBitboard::Mask CBitboard::manCaptureLandings(Mask men, Mask prey, int d) const
 {
     return shift(shift(men, d) & prey, d) & emptySquares();
 }

@@ -112,6 +112,8 @@ private:
     bool sideHasCapture(int side) const;
     bool pieceHasCapture(int square) const;
     Mask manCaptureLandings(Mask men, Mask prey, int direction) const;
+    void addManCaptures(CMoveSet &moves, Mask men, Mask prey, int direction) const;
+    bool menCanCapture(Mask men, Mask prey, int side) const;
     Mask kingCaptureLandings(int square, Mask prey) const;
     Mask kingSlides(int square) const;
 
