@@ -28,8 +28,18 @@ void CRandomGenerator::refill()
 {
     for (int i = 0; i < Degree; ++i)
         m_words[i] = m_words[Batch + i];
-    for (int i = Degree; i < Degree + Batch; ++i)
-        m_words[i] = m_words[i - Degree] + m_words[i - Separation];
+    // The last Separation words ride along in registers: read back from
+    // memory, words stored a moment before stall the processor.
+    std::uint32_t back3 = m_words[Degree - 3];
+    std::uint32_t back2 = m_words[Degree - 2];
+    std::uint32_t back1 = m_words[Degree - 1];
+    for (int i = Degree; i < Degree + Batch; ++i) {
+        const std::uint32_t word = m_words[i - Degree] + back3;
+        m_words[i] = word;
+        back3 = back2;
+        back2 = back1;
+        back1 = word;
+    }
     for (int i = Degree; i < Degree + Batch; ++i)
         m_terms[i] = static_cast<std::int32_t>((m_words[i] >> 1) % 7) - 3;
     m_next = Degree;
