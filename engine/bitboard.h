@@ -37,10 +37,35 @@ public:
         // A man on the far row is crowned, and the turn passes.
         if (!king && (FarRows >> to & 1)) {
             m_kings |= Mask(1) << to;
-            m_material += Values.value[white][1][to] - Values.value[white][0][to];
+            m_material += crowningValue(white, to);
         }
         m_side = white ? CGameState::Black : CGameState::White;
     }
+
+    // What play() and then result() and material() would give after a plain
+    // step, worked out without making it: a position that is only scored
+    // needs no more. replies is replySquares() of this position.
+    int materialAfterPlainStep(int from, int to) const
+    {
+        const bool white = m_side == CGameState::White;
+        const bool king = m_kings >> from & 1;
+        const int crowning = !king && (FarRows >> to & 1) ? crowningValue(white, to) : 0;
+        return m_material + Values.value[white][king][to] - Values.value[white][king][from]
+            + crowning;
+    }
+    int resultAfterPlainStep(int from, int to, Mask replies) const
+    {
+        // The other side's pieces stay put: nearly always one of their
+        // steps lands on a square still empty.
+        if ((replies & (emptySquares() ^ (Mask(1) << from | Mask(1) << to))) != 0)
+            return 0;
+        CBitboard child = *this;
+        child.play(from, to, false);
+        return child.result();
+    }
+    // The squares the pieces of the side not to move would step onto, empty
+    // or not.
+    Mask replySquares() const { return stepSquares(m_side != CGameState::White); }
 
     int sideToMove() const { return m_side; }
     // The static value of the pieces, positive for White; captured pieces
@@ -53,11 +78,7 @@ public:
     int result() const
     {
         const bool white = m_side == CGameState::White;
-        const Mask pieces = white ? m_white : m_black;
-        const Mask kings = pieces & m_kings;
-        const Mask steps
-            = white ? shiftUp(pieces) | shiftDown(kings) : shiftDown(pieces) | shiftUp(kings);
-        if ((steps & emptySquares()) != 0 || sideHasCapture(m_side)
+        if ((stepSquares(white) & emptySquares()) != 0 || sideHasCapture(m_side)
             || (m_side != CGameState::White && m_side != CGameState::Black))
             return 0;
         return white ? CGameState::BlackWins : CGameState::WhiteWins;
@@ -92,6 +113,19 @@ private:
     {
         return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3
             | (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
+    }
+
+    // The squares a side's pieces would step onto, empty or not: men step
+    // forward only, White's up and Black's down.
+    Mask stepSquares(bool white) const
+    {
+        const Mask pieces = white ? m_white : m_black;
+        const Mask kings = pieces & m_kings;
+        return white ? shiftUp(pieces) | shiftDown(kings) : shiftDown(pieces) | shiftUp(kings);
+    }
+    static int crowningValue(bool white, int square)
+    {
+        return Values.value[white][1][square] - Values.value[white][0][square];
     }
 
     // The value of a piece on each square, by colour and kind.
