@@ -26,8 +26,10 @@ CRandomGenerator::CRandomGenerator(unsigned seed)
 
 void CRandomGenerator::refill()
 {
-    for (int i = 0; i < Degree; ++i)
+    for (int i = 0; i < Degree; ++i) {
         m_words[i] = m_words[Batch + i];
+        m_terms[i] = m_terms[Batch + i];
+    }
     // The last Separation words ride along in registers: read back from
     // memory, words stored a moment before stall the processor.
     std::uint32_t back3 = m_words[Degree - 3];
@@ -42,6 +44,6 @@ void CRandomGenerator::refill()
     }
     for (int i = Degree; i < Degree + Batch; ++i)
         m_terms[i] = static_cast<std::int32_t>((m_words[i] >> 1) % 7) - 3;
-    m_next = Degree;
+    m_next -= Batch;
     m_batchDraws += Batch;
 }

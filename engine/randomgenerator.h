@@ -19,15 +19,17 @@ public:
             refill();
         return static_cast<int>(m_words[m_next++] >> 1);
     }
-    // next() % 7 - 3, a term from -3 to 3 as the evaluation draws it,
-    // worked out for the whole batch at once.
-    int nextTerm()
+    // The terms of the next count draws, next() % 7 - 3 from -3 to 3 as the
+    // evaluation draws them, worked out for the whole batch at once; up to
+    // 3 at a time. skip() then takes the ones used.
+    const std::int32_t *termsAhead(int count)
     {
-        if (m_next == Degree + Batch)
+        if (m_next + count > Degree + Batch)
             refill();
-        return m_terms[m_next++];
+        return m_terms + m_next;
     }
-    // How many numbers next() and nextTerm() have yielded since the seed.
+    void skip(int count) { m_next += count; }
+    // How many draws next() and skip() have made since the seed.
     long long draws() const { return m_batchDraws + m_next - (Degree + Batch); }
 
 private:
@@ -40,8 +42,8 @@ private:
     void refill();
 
     // The sequence of words laid out in a line: each is the sum of the words
-    // Degree and Separation places before it, the last Degree of a batch
-    // starting the next.
+    // Degree and Separation places before it, the last Degree of a batch,
+    // with the few not drawn yet among them, starting the next.
     std::uint32_t m_words[Degree + Batch];
     // Each word's term, at the same place.
     std::int32_t m_terms[Degree + Batch];

@@ -36,13 +36,6 @@ CBitboard CSearch::childOf(const CBitboard &parent, int from, int to, bool captu
     return child;
 }
 
-// Each evaluation that draws a random term is one draw: the generator counts
-// them.
-int CSearch::scoreOf(const CNodeScore &score)
-{
-    return score.evaluate(m_random);
-}
-
 // Every comparison evaluates both sides afresh, so the random term weighs on
 // the choice between near-equal moves and on the cut-offs alike.
 CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScore &alpha,
@@ -97,9 +90,14 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
                 : childDepth == 0 ? leafScore(childOf(position, from, to, moves.isCapture()))
                                   : search(childOf(position, from, to, moves.isCapture()),
                                            childDepth, lower, upper, childExtensions);
-            const int g = scoreOf(r);
-            int h = scoreOf(lower);
-            int l = scoreOf(upper);
+            // The three evaluations draw in turn from the terms ahead: one
+            // look-up of the generator's place for all three.
+            const std::int32_t *terms = m_random.termsAhead(3);
+            const std::int32_t *const first = terms;
+            const int g = r.evaluate(terms);
+            int h = lower.evaluate(terms);
+            int l = upper.evaluate(terms);
+            m_random.skip(static_cast<int>(terms - first));
             if (maximising ? g > h : g < l) {
                 best = r;
                 (maximising ? h : l) = g;

@@ -45,7 +45,6 @@ private:
     static CBitboard childOf(const CBitboard &parent, int from, int to, bool capture);
     CNodeScore plainLeafScore(const CBitboard &parent, int from, int to,
                               CBitboard::Mask replies) const;
-    int scoreOf(const CNodeScore &score);
 
     const int m_maxDepth;
     CRandomGenerator m_random;
