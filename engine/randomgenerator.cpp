@@ -30,17 +30,20 @@ void CRandomGenerator::refill()
         m_words[i] = m_words[Batch + i];
         m_terms[i] = m_terms[Batch + i];
     }
-    // The last Separation words ride along in registers: read back from
-    // memory, words stored a moment before stall the processor.
-    std::uint32_t back3 = m_words[Degree - 3];
-    std::uint32_t back2 = m_words[Degree - 2];
-    std::uint32_t back1 = m_words[Degree - 1];
-    for (int i = Degree; i < Degree + Batch; ++i) {
-        const std::uint32_t word = m_words[i - Degree] + back3;
-        m_words[i] = word;
-        back3 = back2;
-        back2 = back1;
-        back1 = word;
+    // Three runs of sums that do not wait on one another, the last word of
+    // each in a register: read back from memory, words stored a moment
+    // before stall the processor.
+    static_assert(Separation == 3 && Batch % 3 == 0, "three runs, in whole steps");
+    std::uint32_t first = m_words[Degree - 3];
+    std::uint32_t second = m_words[Degree - 2];
+    std::uint32_t third = m_words[Degree - 1];
+    for (int i = Degree; i < Degree + Batch; i += 3) {
+        first += m_words[i - Degree];
+        second += m_words[i + 1 - Degree];
+        third += m_words[i + 2 - Degree];
+        m_words[i] = first;
+        m_words[i + 1] = second;
+        m_words[i + 2] = third;
     }
     for (int i = Degree; i < Degree + Batch; ++i)
         m_terms[i] = static_cast<std::int32_t>((m_words[i] >> 1) % 7) - 3;

@@ -37,7 +37,7 @@ private:
     static constexpr int Separation = 3;
     // Words made at a time: the search draws in bursts of a few, and a
     // tight loop makes each word for a fraction of a call's cost.
-    static constexpr int Batch = 256;
+    static constexpr int Batch = 255;
 
     void refill();
 
