@@ -91,40 +91,6 @@ Mask before(Mask ray, int blocker, int d)
     return ray & (bit(blocker) - 1);
 }
 
-// Rows alternate: squares n with n % 8 < 4 lie on columns 1, 3, 5 and 7,
-// the others on columns 0, 2, 4 and 6. A diagonal step changes the square
-// number by 4 on one kind of row and by 3 or 5 on the other.
-constexpr Mask EvenRows = 0x0f0f0f0f;
-constexpr Mask OddRows = ~EvenRows;
-constexpr Mask LeftEdge = 0x10101010;
-constexpr Mask RightEdge = 0x08080808;
-
-// Every piece of a mask moved one square in a direction; pieces that would
-// leave the board are dropped, over the edge columns by the masks and over
-// the top and bottom rows by the shift itself.
-Mask shift(Mask pieces, int d)
-{
-    switch (d) {
-    case CGameState::UpLeft:
-        return (pieces & EvenRows) >> 4 | (pieces & OddRows & ~LeftEdge) >> 5;
-    case CGameState::UpRight:
-        return (pieces & OddRows) >> 4 | (pieces & EvenRows & ~RightEdge) >> 3;
-    case CGameState::DownLeft:
-        return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3;
-    default:
-        return (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
-    }
-}
-
-// The rows where men are crowned: White's at the top, Black's at the bottom.
-constexpr Mask FarRows = 0xf000000f;
-
-// Men move towards the far row: White up, Black down.
-int firstForward(int side)
-{
-    return side == CGameState::White ? CGameState::UpLeft : CGameState::DownLeft;
-}
-
 // The fixed change of square number over two steps in one direction.
 int twoSteps(int d)
 {
@@ -161,37 +127,28 @@ constexpr int valueOf(int piece, int square)
     }
 }
 
-// Every piece code's value on every square, looked up at each move.
-struct ValueTable
-{
-    int value[CGameState::BlackKing + 1][SquareCount] {};
-};
-
-constexpr ValueTable buildValueTable()
-{
-    ValueTable table;
-    for (int piece = 0; piece <= CGameState::BlackKing; ++piece) {
-        for (int square = 0; square < SquareCount; ++square)
-            table.value[piece][square] = valueOf(piece, square);
-    }
-    return table;
-}
-
-constexpr ValueTable Values = buildValueTable();
-
-int pieceCode(bool white, bool king)
+constexpr int pieceCode(bool white, bool king)
 {
     if (white)
         return king ? CGameState::WhiteKing : CGameState::WhiteMan;
     return king ? CGameState::BlackKing : CGameState::BlackMan;
 }
 
-int pieceValue(int piece, int square)
+} // namespace
+
+constexpr CBitboard::ValueTable CBitboard::buildValues()
 {
-    return Values.value[piece][square];
+    ValueTable table {};
+    for (int white = 0; white < 2; ++white) {
+        for (int king = 0; king < 2; ++king) {
+            for (int square = 0; square < SquareCount; ++square)
+                table.value[white][king][square] = valueOf(pieceCode(white, king), square);
+        }
+    }
+    return table;
 }
 
-} // namespace
+const CBitboard::ValueTable CBitboard::Values = buildValues();
 
 CBitboard::CBitboard(const CGameState &position)
     : m_side(position.sideToMove)
@@ -206,7 +163,7 @@ CBitboard::CBitboard(const CGameState &position)
             m_black |= bit(square);
         if (piece == CGameState::WhiteKing || piece == CGameState::BlackKing)
             m_kings |= bit(square);
-        m_material += pieceValue(piece, square);
+        m_material += valueOf(piece, square);
     }
     for (int i = 0; i < position.pendingCaptureCount; ++i)
         m_pending |= bit(position.pendingCaptures[i]);
@@ -231,6 +188,23 @@ CBitboard::Mask CBitboard::enemies(int side) const
     return side == CGameState::White ? m_black : m_white;
 }
 
+// Every piece of a mask moved one square in a direction; pieces that would
+// leave the board are dropped, over the edge columns by the masks and over
+// the top and bottom rows by the shift itself.
+inline CBitboard::Mask CBitboard::shift(Mask pieces, int d)
+{
+    switch (d) {
+    case CGameState::UpLeft:
+        return (pieces & EvenRows) >> 4 | (pieces & OddRows & ~LeftEdge) >> 5;
+    case CGameState::UpRight:
+        return (pieces & OddRows) >> 4 | (pieces & EvenRows & ~RightEdge) >> 3;
+    case CGameState::DownLeft:
+        return (pieces & EvenRows) << 4 | (pieces & OddRows & ~LeftEdge) << 3;
+    default:
+        return (pieces & OddRows) << 4 | (pieces & EvenRows & ~RightEdge) << 5;
+    }
+}
+
 // Kings capture first, then men; only a side that cannot capture moves
 // plainly.
 void CBitboard::generate(CMoveSet &moves) const
@@ -244,9 +218,13 @@ void CBitboard::generate(CMoveSet &moves) const
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingCaptureLandings(lowest(k), prey));
     if (moves.isEmpty() && men) {
-        for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-            for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
-                moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
+        // Each direction by name, so that its shifts are fixed.
+        if (side == CGameState::White) {
+            addManCaptures(moves, men, prey, CGameState::UpLeft);
+            addManCaptures(moves, men, prey, CGameState::UpRight);
+        } else {
+            addManCaptures(moves, men, prey, CGameState::DownLeft);
+            addManCaptures(moves, men, prey, CGameState::DownRight);
         }
     }
     if (!moves.isEmpty()) {
@@ -254,35 +232,43 @@ void CBitboard::generate(CMoveSet &moves) const
         return;
     }
     const Mask empty = emptySquares();
-    const int man = side == CGameState::White ? 0 : 1;
-    for (Mask m = men; m; m &= m - 1)
-        moves.add(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
+    if (men) {
+        // The men with an empty square ahead: the empty squares seen one
+        // step backwards.
+        const Mask movers = side == CGameState::White ? shiftDown(empty) : shiftUp(empty);
+        const int man = side == CGameState::White ? 0 : 1;
+        for (Mask m = men & movers; m; m &= m - 1)
+            moves.set(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
+    }
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingSlides(lowest(k)));
 }
 
-// Nearly always a plain step answers; only a side without one looks for a
-// capture.
-inline bool CBitboard::sideHasMove(int side) const
+inline void CBitboard::addManCaptures(CMoveSet &moves, Mask men, Mask prey, int d) const
 {
-    const Mask pieces = own(side);
-    const Mask kings = pieces & m_kings;
-    // Men step forward only: White's up, Black's down.
-    const Mask up = side == CGameState::White ? pieces : kings;
-    const Mask down = side == CGameState::White ? kings : pieces;
-    const Mask steps = shift(up, CGameState::UpLeft) | shift(up, CGameState::UpRight)
-        | shift(down, CGameState::DownLeft) | shift(down, CGameState::DownRight);
-    return (steps & emptySquares()) != 0 || sideHasCapture(side);
+    for (Mask l = manCaptureLandings(men, prey, d); l; l &= l - 1)
+        moves.add(lowest(l) - twoSteps(d), bit(lowest(l)));
+}
+
+// Whether men of a side can capture, in either direction towards their far
+// row.
+inline bool CBitboard::menCanCapture(Mask men, Mask prey, int side) const
+{
+    if (side == CGameState::White)
+        return (manCaptureLandings(men, prey, CGameState::UpLeft)
+                | manCaptureLandings(men, prey, CGameState::UpRight))
+            != 0;
+    return (manCaptureLandings(men, prey, CGameState::DownLeft)
+            | manCaptureLandings(men, prey, CGameState::DownRight))
+        != 0;
 }
 
 bool CBitboard::sideHasCapture(int side) const
 {
     const Mask pieces = own(side);
     const Mask prey = enemies(side) & ~m_pending;
-    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-        if (manCaptureLandings(pieces & ~m_kings, prey, d))
-            return true;
-    }
+    if (menCanCapture(pieces & ~m_kings, prey, side))
+        return true;
     for (Mask k = pieces & m_kings; k; k &= k - 1) {
         if (kingCaptureLandings(lowest(k), prey))
             return true;
@@ -296,14 +282,10 @@ bool CBitboard::pieceHasCapture(int square) const
     const Mask prey = enemies(side) & ~m_pending;
     if (has(m_kings, square))
         return kingCaptureLandings(square, prey) != 0;
-    for (int d = firstForward(side); d <= firstForward(side) + 1; ++d) {
-        if (manCaptureLandings(bit(square), prey, d))
-            return true;
-    }
-    return false;
+    return menCanCapture(bit(square), prey, side);
 }
 
-CBitboard::Mask CBitboard::manCaptureLandings(Mask men, Mask prey, int d) const
+inline CBitboard::Mask CBitboard::manCaptureLandings(Mask men, Mask prey, int d) const
 {
     return shift(shift(men, d) & prey, d) & emptySquares();
 }
@@ -340,52 +322,20 @@ CBitboard::Mask CBitboard::kingSlides(int square) const
     return slides;
 }
 
-// A capture that leaves the piece able to capture again keeps the turn.
-void CBitboard::play(int from, int to, bool capture)
+// The pieces a finished capture sequence took leave the board; a piece that
+// can capture again goes on.
+bool CBitboard::finishCapture(int from, int to, bool white)
 {
-    const bool white = m_side == CGameState::White;
-    const int piece = pieceCode(white, has(m_kings, from));
-    const Mask moved = bit(from) | bit(to);
-    m_material += pieceValue(piece, to) - pieceValue(piece, from);
-    (white ? m_white : m_black) ^= moved;
-    if (has(m_kings, from))
-        m_kings ^= moved;
-    if (capture) {
-        m_pending |= bit(capturedSquare(from, to));
-        if (pieceHasCapture(to))
-            return;
-        removeCaptured(!white);
-    }
-    finishMove(to, white);
-}
-
-// The pieces a finished capture sequence took leave the board.
-void CBitboard::removeCaptured(bool white)
-{
+    m_pending |= bit(capturedSquare(from, to));
+    if (pieceHasCapture(to))
+        return false;
     for (Mask p = m_pending; p; p &= p - 1)
-        m_material -= pieceValue(pieceCode(white, has(m_kings, lowest(p))), lowest(p));
+        m_material -= Values.value[!white][has(m_kings, lowest(p))][lowest(p)];
     m_white &= ~m_pending;
     m_black &= ~m_pending;
     m_kings &= ~m_pending;
     m_pending = 0;
-}
-
-// A man on the far row is crowned, the turn passes, and a side without
-// pieces or without a move has lost.
-inline void CBitboard::finishMove(int to, bool white)
-{
-    if (has(FarRows & ~m_kings, to)) {
-        m_kings |= bit(to);
-        m_material
-            += pieceValue(pieceCode(white, true), to) - pieceValue(pieceCode(white, false), to);
-    }
-    m_side = white ? CGameState::Black : CGameState::White;
-    if (!m_white)
-        m_result = CGameState::BlackWins;
-    else if (!m_black)
-        m_result = CGameState::WhiteWins;
-    else if (!sideHasMove(m_side))
-        m_result = white ? CGameState::WhiteWins : CGameState::BlackWins;
+    return true;
 }
 
 int CBitboard::capturedSquare(int from, int to)

@@ -37,6 +37,12 @@ public:
         }
         m_targets[from] |= targets;
     }
+    // Sets the landing squares, not empty, of a from-square not added yet.
+    void set(int from, std::uint32_t targets)
+    {
+        m_froms |= std::uint32_t(1) << from;
+        m_targets[from] = targets;
+    }
     void setCaptures(bool captures) { m_captures = captures; }
 
     bool isEmpty() const { return m_froms == 0; }

@@ -28,8 +28,17 @@ public:
     // Draws a fresh random term at every call for an undecided position.
     int evaluate(CRandomGenerator &random) const
     {
+        const std::int32_t *terms = random.termsAhead(1);
+        const std::int32_t *const first = terms;
+        const int value = evaluate(terms);
+        random.skip(static_cast<int>(terms - first));
+        return value;
+    }
+    // The same, the term taken from the terms ahead, which then move on.
+    int evaluate(const std::int32_t *&terms) const
+    {
         // A random term from -3 to 3 lets near-equal moves vary.
-        return m_drawsRandomTerm ? random.next() % 7 - 3 + m_value : m_value;
+        return m_drawsRandomTerm ? m_value + *terms++ : m_value;
     }
     // True for an undecided real position.
     bool drawsRandomTerm() const { return m_drawsRandomTerm; }

@@ -15,20 +15,41 @@ public:
     // A number from 0 to RAND_MAX, as rand() gives it.
     int next()
     {
-        m_state[m_front] += m_state[m_rear];
-        const int value = static_cast<int>(m_state[m_front] >> 1);
-        m_front = m_front + 1 == Degree ? 0 : m_front + 1;
-        m_rear = m_rear + 1 == Degree ? 0 : m_rear + 1;
-        return value;
+        if (m_next == Degree + Batch)
+            refill();
+        return static_cast<int>(m_words[m_next++] >> 1);
     }
+    // The terms of the next count draws, next() % 7 - 3 from -3 to 3 as the
+    // evaluation draws them, worked out for the whole batch at once; up to
+    // 3 at a time. skip() then takes the ones used.
+    const std::int32_t *termsAhead(int count)
+    {
+        if (m_next + count > Degree + Batch)
+            refill();
+        return m_terms + m_next;
+    }
+    void skip(int count) { m_next += count; }
+    // How many draws next() and skip() have made since the seed.
+    long long draws() const { return m_batchDraws + m_next - (Degree + Batch); }
 
 private:
     static constexpr int Degree = 31;
     static constexpr int Separation = 3;
+    // Words made at a time: the search draws in bursts of a few, and a
+    // tight loop makes each word for a fraction of a call's cost.
+    static constexpr int Batch = 255;
 
-    std::uint32_t m_state[Degree];
-    int m_front = Separation;
-    int m_rear = 0;
+    void refill();
+
+    // The sequence of words laid out in a line: each is the sum of the words
+    // Degree and Separation places before it, the last Degree of a batch,
+    // with the few not drawn yet among them, starting the next.
+    std::uint32_t m_words[Degree + Batch];
+    // Each word's term, at the same place.
+    std::int32_t m_terms[Degree + Batch];
+    int m_next = Degree + Batch;
+    // The draws up to the end of the current batch.
+    long long m_batchDraws = 0;
 };
 
 #endif

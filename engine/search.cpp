@@ -12,22 +12,28 @@ constexpr int BoundScore = 1000000;
 
 } // namespace
 
-CSearch::CSearch(int maxDepth, unsigned seed, SearchStats &stats)
+CSearch::CSearch(int maxDepth, unsigned seed)
     : m_maxDepth(maxDepth)
     , m_random(seed)
-    , m_stats(stats)
 { }
 
-CNodeScore CSearch::leafScore(const CBitboard &position) const
+inline CNodeScore CSearch::leafScore(const CBitboard &position) const
 {
     return CNodeScore(0, position.result(), position.material(), m_firstFrom, m_firstTo);
 }
 
-int CSearch::scoreOf(const CNodeScore &score)
+inline CNodeScore CSearch::plainLeafScore(const CBitboard &parent, int from, int to,
+                                          CBitboard::Mask replies) const
 {
-    if (score.drawsRandomTerm())
-        ++m_stats.evaluations;
-    return score.evaluate(m_random);
+    return CNodeScore(0, parent.resultAfterPlainStep(from, to, replies),
+                      parent.materialAfterPlainStep(from, to), m_firstFrom, m_firstTo);
+}
+
+CBitboard CSearch::childOf(const CBitboard &parent, int from, int to, bool capture)
+{
+    CBitboard child = parent;
+    child.play(from, to, capture);
+    return child;
 }
 
 // Every comparison evaluates both sides afresh, so the random term weighs on
@@ -48,6 +54,13 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
     }
     const bool root = depth == m_maxDepth;
     const bool forced = moves.isSingle();
+    if (root && forced) {
+        // The only move is the answer: nothing to compare it with.
+        ++m_nodes;
+        m_firstFrom = __builtin_ctz(moves.froms());
+        m_firstTo = __builtin_ctz(moves.targets(m_firstFrom));
+        return leafScore(childOf(position, m_firstFrom, m_firstTo, moves.isCapture()));
+    }
     // A forced move below the root costs no depth, up to a bound.
     int childDepth = depth - 1;
     int childExtensions = extensions;
@@ -55,44 +68,42 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
         childDepth = depth;
         ++childExtensions;
     }
+    // Children that are only scored after a plain step are scored without
+    // being made.
+    const bool plainLeaves = childDepth == 0 && !moves.isCapture();
+    const CBitboard::Mask replies = plainLeaves ? position.replySquares() : 0;
     CNodeScore best = maximising ? alpha : beta;
     for (std::uint32_t froms = moves.froms(); froms; froms &= froms - 1) {
         const int from = __builtin_ctz(froms);
         for (std::uint32_t tos = moves.targets(from); tos; tos &= tos - 1) {
             const int to = __builtin_ctz(tos);
-            CBitboard child = position;
-            ++m_stats.nodes;
-            child.play(from, to, moves.isCapture());
+            ++m_nodes;
             if (root) {
                 m_firstFrom = from;
                 m_firstTo = to;
-                // The only move is the answer: nothing to compare it with.
-                if (forced)
-                    return leafScore(child);
             }
-            if (maximising) {
-                const CNodeScore r = search(child, childDepth, best, beta, childExtensions);
-                const int g = scoreOf(r);
-                int h = scoreOf(best);
-                const int l = scoreOf(beta);
-                if (g > h) {
-                    best = r;
-                    h = g;
-                }
-                if (h >= l)
-                    return beta;
-            } else {
-                const CNodeScore r = search(child, childDepth, alpha, best, childExtensions);
-                const int g = scoreOf(r);
-                const int h = scoreOf(alpha);
-                int l = scoreOf(best);
-                if (g < l) {
-                    best = r;
-                    l = g;
-                }
-                if (h >= l)
-                    return alpha;
+            // The side to move narrows its own bound: White the lower, Black
+            // the upper.
+            const CNodeScore &lower = maximising ? best : alpha;
+            const CNodeScore &upper = maximising ? beta : best;
+            const CNodeScore r = plainLeaves ? plainLeafScore(position, from, to, replies)
+                : childDepth == 0 ? leafScore(childOf(position, from, to, moves.isCapture()))
+                                  : search(childOf(position, from, to, moves.isCapture()),
+                                           childDepth, lower, upper, childExtensions);
+            // The three evaluations draw in turn from the terms ahead: one
+            // look-up of the generator's place for all three.
+            const std::int32_t *terms = m_random.termsAhead(3);
+            const std::int32_t *const first = terms;
+            const int g = r.evaluate(terms);
+            int h = lower.evaluate(terms);
+            int l = upper.evaluate(terms);
+            m_random.skip(static_cast<int>(terms - first));
+            if (maximising ? g > h : g < l) {
+                best = r;
+                (maximising ? h : l) = g;
             }
+            if (h >= l)
+                return maximising ? beta : alpha;
         }
     }
     return best;
@@ -106,12 +117,11 @@ void findBestMove(const CGameState &position, int depth, int &from, int &to)
 void findBestMove(const CGameState &position, int depth, unsigned seed, int &from, int &to,
                   SearchStats *stats)
 {
-    SearchStats counted;
-    CSearch search(depth, seed, counted);
+    CSearch search(depth, seed);
     const CNodeScore best = search.search(CBitboard(position), depth, CNodeScore(-BoundScore, 0, 0),
                                           CNodeScore(BoundScore, 0, 0), 0);
     if (stats)
-        *stats = counted;
+        *stats = search.stats();
     from = best.firstFrom;
     to = best.firstTo;
 }

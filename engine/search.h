@@ -1,10 +1,10 @@
 #ifndef CHECKERS_ENGINE_SEARCH_H
 #define CHECKERS_ENGINE_SEARCH_H
 
+#include "bitboard.h"
 #include "nodescore.h"
 #include "randomgenerator.h"
 
-class CBitboard;
 class CGameState;
 
 // What one root search did: the child nodes it created and the evaluations
@@ -33,18 +33,22 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
 class CSearch
 {
 public:
-    CSearch(int maxDepth, unsigned seed, SearchStats &stats);
+    CSearch(int maxDepth, unsigned seed);
 
     CNodeScore search(const CBitboard &position, int depth, const CNodeScore &alpha,
                       const CNodeScore &beta, int extensions);
+    // The nodes created so far and the evaluations that drew a random term.
+    SearchStats stats() const { return { m_nodes, m_random.draws() }; }
 
 private:
     CNodeScore leafScore(const CBitboard &position) const;
-    int scoreOf(const CNodeScore &score);
+    static CBitboard childOf(const CBitboard &parent, int from, int to, bool capture);
+    CNodeScore plainLeafScore(const CBitboard &parent, int from, int to,
+                              CBitboard::Mask replies) const;
 
     const int m_maxDepth;
     CRandomGenerator m_random;
-    SearchStats &m_stats;
+    long long m_nodes = 0;
     // The root's step on the line being searched: every node below it
     // inherits that first move.
     int m_firstFrom = 0;

@@ -169,16 +169,17 @@ void expectSameSearch(const CPosition &position, int depth, unsigned seed)
     EXPECT_EQ(engine, reference) << describe(position) << ", depth " << depth << ", seed " << seed;
 }
 
-// Deeper searches on fewer positions keep the run short.
+// Deeper searches on fewer positions keep the run short; depth 7 is where
+// deep matches spend their time.
 TEST(EngineEquivalence, SearchAnswersAndStatistics)
 {
-    const int positionsPerDepth[6] = { 0, 1000, 500, 250, 80, 30 };
+    const int positionsPerDepth[8] = { 0, 1000, 500, 250, 80, 30, 8, 2 };
     const unsigned seeds[] = { 1, 77, 4000000000u };
     int searches = 0;
     for (const Kind &kind : kinds()) {
         SCOPED_TRACE(kind.name);
         const std::size_t count = kind.positions.size();
-        for (int depth = 1; depth <= 5; ++depth) {
+        for (int depth = 1; depth <= 7; ++depth) {
             const std::size_t step = std::max<std::size_t>(1, count / positionsPerDepth[depth]);
             for (std::size_t i = depth % step; i < count; i += step * Stride) {
                 for (unsigned seed : seeds) {

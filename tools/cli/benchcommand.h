@@ -3,8 +3,8 @@
 
 #include "command.h"
 
-// bench: times a depth-5 and a depth-6 search of the engine and of the
-// straightforward reference on a fixed suite of positions, in the same run,
+// bench: times depth-5, depth-6 and depth-7 searches of the engine and of
+// the straightforward reference on a fixed suite of positions, in the same run,
 // and prints each ratio and, for each depth, their geometric mean and the
 // peak memory of the slowest search.
 class CBenchCommand : public CCommand
