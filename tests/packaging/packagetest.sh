@@ -116,9 +116,10 @@ done
 # page's COMMANDS section; options go under OPTIONS.
 cli=$games/checkers-cli
 usage=$("$cli" 2>&1 >/dev/null || true)
-# The usage is wrapped between commands and followed by a pointer to --help.
-accepted=$(sed '/^Try /d; s/^usage: checkers-cli //; s/ |$//; s/ | /\n/g' <<<"$usage" \
-  | awk '{ print $1 }' | LC_ALL=C sort)
+# The usage is wrapped, between commands or inside one, and followed by a
+# pointer to --help.
+accepted=$(sed '/^Try /d' <<<"$usage" | tr -s ' \n' '  ' \
+  | sed 's/^usage: checkers-cli //; s/ $//; s/ | /\n/g' | awk '{ print $1 }' | LC_ALL=C sort)
 documented=$(zcat "$root/usr/share/man/man6/checkers-cli.6.gz" | awk '
   /^\.SH / { section = $2 }
   tag && (section == "COMMANDS" || section == "OPTIONS") { gsub(/"|\\/, ""); print $2 }
