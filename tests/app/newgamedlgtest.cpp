@@ -2,6 +2,7 @@
 #include "../board/boardposition.h"
 #include "app/mainwin.h"
 #include "engine/compplayer.h"
+#include "liveobjects.h"
 #include "outputcapture.h"
 #include "windowdriver.h"
 
@@ -30,6 +31,7 @@ class TestNewGameDlg : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<CLiveObjects> live;
     std::unique_ptr<COutputCapture> output;
     std::unique_ptr<CMainWin> window;
     CBoard *board = nullptr;
@@ -64,6 +66,7 @@ class TestNewGameDlg : public QObject
 private slots:
     void init()
     {
+        live = std::make_unique<CLiveObjects>();
         output = std::make_unique<COutputCapture>();
         window = std::make_unique<CMainWin>();
         driver = std::make_unique<CWindowDriver>(window.get());
@@ -79,6 +82,7 @@ private slots:
         driver.reset();
         window.reset();
         output.reset();
+        live.reset();
     }
 
     void firstLook()
@@ -173,21 +177,32 @@ private slots:
         QVERIFY(window->black()->isHuman());
     }
 
-    // With the delay switched off before the game, the computers get none.
+    // With the delay switched off before the games, the computers get none.
+    // Game after game from the same dialog, nothing of the games before is
+    // left: no player, no thread, no connection.
     void computersAtPoorPlayToTheEnd()
     {
+        QVERIFY(CLiveObjects::available());
         driver->action(QStringLiteral("Computer move delay"))->trigger();
-        driver->openDialog();
-        CWindowDriver::choose(driver->whiteSide(), false, 0);
-        CWindowDriver::choose(driver->blackSide(), false, 0);
-        driver->pressStart();
-        QCOMPARE(output->takeOutput(), QByteArray("whiteskill:  1 \nblackskill:  1 \n"));
-        QCOMPARE(computer(window->white())->delay, 0);
-        QCOMPARE(computer(window->black())->delay, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!board->isGameActive(), 120000);
-        QVERIFY(status().startsWith(QStringLiteral("GAME OVER: ")));
-        const QByteArray line = output->takeOutput();
-        QVERIFY2(line.startsWith("GAME OVER,  ") && line.count('\n') == 1, line.constData());
+        QList<QList<int>> leftAfterGame; // objects, connections and threads
+        for (int game = 1; game <= 4; ++game) {
+            driver->openDialog();
+            if (game == 1) {
+                CWindowDriver::choose(driver->whiteSide(), false, 0);
+                CWindowDriver::choose(driver->blackSide(), false, 0);
+            }
+            driver->pressStart();
+            QCOMPARE(output->takeOutput(), QByteArray("whiteskill:  1 \nblackskill:  1 \n"));
+            QCOMPARE(computer(window->white())->delay, 0);
+            QCOMPARE(computer(window->black())->delay, 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!board->isGameActive(), 120000);
+            QVERIFY(status().startsWith(QStringLiteral("GAME OVER: ")));
+            const QByteArray line = output->takeOutput();
+            QVERIFY2(line.startsWith("GAME OVER,  ") && line.count('\n') == 1, line.constData());
+            leftAfterGame.append(
+                { live->objectCount(), live->connectionCount(), CLiveObjects::threadCount() });
+        }
+        QCOMPARE(leftAfterGame.at(3), leftAfterGame.at(1));
     }
 
     void personPlaysByClicks()

@@ -3,11 +3,11 @@
 #include "board/square.h"
 #include "engine/compplayer.h"
 #include "engine/gamenode.h"
+#include "liveobjects.h"
 #include "outputcapture.h"
 #include "windowdriver.h"
 
 #include <QAction>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
@@ -50,15 +50,6 @@ unsigned environmentNumber(const char *name, unsigned fallback)
     return value ? unsigned(std::strtoul(value, nullptr, 10)) : fallback;
 }
 
-// The threads of this process: while the computer thinks, its worker is one
-// more than the test has otherwise.
-int threadCount()
-{
-    return int(QDir(QStringLiteral("/proc/self/task"))
-                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
-                   .size());
-}
-
 } // namespace
 
 // Games through the real window as people play them: New Game, the dialog,
@@ -94,7 +85,7 @@ class TestSoak : public QObject
     int restartedGames = 0;
     int restartsOnComputersTurn = 0;
     int restartsWhileThinking = 0;
-    int idleThreads = 0;
+    int idleThreads = 0; // while the computer thinks, its worker is one more
     int moves = 0;
     int personMoves = 0;
     int strayClicks = 0;
@@ -279,7 +270,7 @@ class TestSoak : public QObject
         verifyGameOutput(false, -1);
         ++restartedGames;
         restartsOnComputersTurn += !personToMove();
-        restartsWhileThinking += threadCount() > idleThreads;
+        restartsWhileThinking += CLiveObjects::threadCount() > idleThreads;
     }
 
     // New Game and the dialog set up by clicks and keys, while the game on
@@ -431,7 +422,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         // Keeps the waits short: every second at the latest the loop wakes.
         heartbeat.start(1000);
-        idleThreads = threadCount();
+        idleThreads = CLiveObjects::threadCount();
         QCoreApplication::instance()->installEventFilter(this);
     }
 
