@@ -5,7 +5,7 @@
 # group there, so that a test can count the starts and see that nothing of
 # them is left.
 mode=$1
-[ -n "${FAKE_ENGINE_PIDS:-}" ] && ps -o pgid= $$ | tr -d ' ' >>"$FAKE_ENGINE_PIDS"
+[ -n "${FAKE_ENGINE_PIDS:-}" ] && awk '{ print $5 }' /proc/$$/stat >>"$FAKE_ENGINE_PIDS"
 [ "$mode" = silent ] && exec sleep 1000
 coproc ENGINE { "$CHECKERS_CLI" engine; }
 thinks=0
