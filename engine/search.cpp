@@ -93,10 +93,13 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
         return searchSteps(moves, maximising, alpha, beta, leaf);
     // Children that are only scored after a plain step are scored without
     // being made.
-    const CBitboard::Mask replies = position.replySquares();
+    // A copy that the loop's stores cannot reach, so that its fields stay in
+    // registers.
+    const CBitboard parent = position;
+    const CBitboard::Mask replies = parent.replySquares();
     return searchSteps(moves, maximising, alpha, beta,
                        [&](int from, int to, const CNodeScore &, const CNodeScore &) {
-                           return plainLeafScore(position, from, to, replies);
+                           return plainLeafScore(parent, from, to, replies);
                        });
 }
 
