@@ -144,6 +144,11 @@ constexpr CBitboard::ValueTable CBitboard::buildValues()
             for (int square = 0; square < SquareCount; ++square)
                 table.value[white][king][square] = valueOf(pieceCode(white, king), square);
         }
+        for (int square = 0; square < SquareCount; ++square) {
+            const bool crowned = FarRows >> square & 1;
+            table.landed[white][0][square] = table.value[white][crowned][square];
+            table.landed[white][1][square] = table.value[white][1][square];
+        }
     }
     return table;
 }
