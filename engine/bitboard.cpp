@@ -302,10 +302,12 @@ CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
     const Mask empty = emptySquares();
     Mask landings = 0;
     for (int d = 0; d < 4; ++d) {
-        const Mask blockers = geometry.ray[square][d] & ~empty;
-        if (!blockers)
+        // Without prey on the diagonal there is nothing to take; prey is on
+        // the board, so then the first blocker exists.
+        const Mask ray = geometry.ray[square][d];
+        if (!(ray & prey))
             continue;
-        const int first = firstBlocker(blockers, d);
+        const int first = firstBlocker(ray & ~empty, d);
         if (!has(prey, first))
             continue;
         const int landing = geometry.neighbour[first][d];
