@@ -14,6 +14,8 @@ struct Geometry
 {
     // The neighbour of a square in each direction, or -1.
     int neighbour[SquareCount][4];
+    // The neighbour of a square in each direction as a bit, or none.
+    Mask next[SquareCount][4];
     // Every square beyond a square in each direction, to the edge.
     Mask ray[SquareCount][4];
     // The direction that leads from one square to another along a
@@ -38,6 +40,7 @@ Geometry buildGeometry()
             const int next = g.neighbour[square][d];
             if (next == -1)
                 continue;
+            g.next[square][d] = Mask(1) << next;
             const int man = d < 2 ? 0 : 1;
             g.manSteps[man][square] |= Mask(1) << next;
             for (int to = next; to != -1; to = g.neighbour[to][d]) {
@@ -307,12 +310,10 @@ CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
         const Mask ray = geometry.ray[square][d];
         if (!(ray & prey))
             continue;
+        // The first blocker's neighbour beyond, if the blocker is prey; no
+        // branch, as whether it is goes either way.
         const int first = firstBlocker(ray & ~empty, d);
-        if (!has(prey, first))
-            continue;
-        const int landing = geometry.neighbour[first][d];
-        if (landing != -1 && has(empty, landing))
-            landings |= bit(landing);
+        landings |= geometry.next[first][d] & empty & (0 - Mask(has(prey, first)));
     }
     return landings;
 }
