@@ -92,9 +92,8 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
     if (capture)
         return searchSteps(moves, maximising, alpha, beta, leaf);
     // Children that are only scored after a plain step are scored without
-    // being made.
-    // A copy that the loop's stores cannot reach, so that its fields stay in
-    // registers.
+    // being made, from a copy of their parent that the loop's stores cannot
+    // reach, so that its fields stay in registers.
     const CBitboard parent = position;
     const CBitboard::Mask replies = parent.replySquares();
     return searchSteps(moves, maximising, alpha, beta,
