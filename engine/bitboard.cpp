@@ -14,6 +14,8 @@ struct Geometry
 {
     // The neighbour of a square in each direction, or -1.
     int neighbour[SquareCount][4];
+    // The neighbour of a square in each direction as a bit, or none.
+    Mask next[SquareCount][4];
     // Every square beyond a square in each direction, to the edge.
     Mask ray[SquareCount][4];
     // The direction that leads from one square to another along a
@@ -38,6 +40,7 @@ Geometry buildGeometry()
             const int next = g.neighbour[square][d];
             if (next == -1)
                 continue;
+            g.next[square][d] = Mask(1) << next;
             const int man = d < 2 ? 0 : 1;
             g.manSteps[man][square] |= Mask(1) << next;
             for (int to = next; to != -1; to = g.neighbour[to][d]) {
@@ -143,6 +146,11 @@ constexpr CBitboard::ValueTable CBitboard::buildValues()
         for (int king = 0; king < 2; ++king) {
             for (int square = 0; square < SquareCount; ++square)
                 table.value[white][king][square] = valueOf(pieceCode(white, king), square);
+        }
+        for (int square = 0; square < SquareCount; ++square) {
+            const bool crowned = FarRows >> square & 1;
+            table.landed[white][0][square] = table.value[white][crowned][square];
+            table.landed[white][1][square] = table.value[white][1][square];
         }
     }
     return table;
@@ -297,15 +305,15 @@ CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
     const Mask empty = emptySquares();
     Mask landings = 0;
     for (int d = 0; d < 4; ++d) {
-        const Mask blockers = geometry.ray[square][d] & ~empty;
-        if (!blockers)
+        // Without prey on the diagonal there is nothing to take; prey is on
+        // the board, so then the first blocker exists.
+        const Mask ray = geometry.ray[square][d];
+        if (!(ray & prey))
             continue;
-        const int first = firstBlocker(blockers, d);
-        if (!has(prey, first))
-            continue;
-        const int landing = geometry.neighbour[first][d];
-        if (landing != -1 && has(empty, landing))
-            landings |= bit(landing);
+        // The first blocker's neighbour beyond, if the blocker is prey; no
+        // branch, as whether it is goes either way.
+        const int first = firstBlocker(ray & ~empty, d);
+        landings |= geometry.next[first][d] & empty & (0 - Mask(has(prey, first)));
     }
     return landings;
 }

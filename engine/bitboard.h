@@ -49,9 +49,7 @@ public:
     {
         const bool white = m_side == CGameState::White;
         const bool king = m_kings >> from & 1;
-        const int crowning = !king && (FarRows >> to & 1) ? crowningValue(white, to) : 0;
-        return m_material + Values.value[white][king][to] - Values.value[white][king][from]
-            + crowning;
+        return m_material + Values.landed[white][king][to] - Values.value[white][king][from];
     }
     int resultAfterPlainStep(int from, int to, Mask replies) const
     {
@@ -132,6 +130,9 @@ private:
     struct ValueTable
     {
         int value[2][2][CGameState::SquareCount];
+        // The same after a plain step onto the square: a man on the far row
+        // is crowned there.
+        int landed[2][2][CGameState::SquareCount];
     };
     static const ValueTable Values;
     static constexpr ValueTable buildValues();

@@ -45,8 +45,14 @@ void CRandomGenerator::refill()
         m_words[i + 1] = second;
         m_words[i + 2] = third;
     }
-    for (int i = Degree; i < Degree + Batch; ++i)
-        m_terms[i] = static_cast<std::int32_t>((m_words[i] >> 1) % 7) - 3;
+    for (int i = Degree; i < Degree + Batch; ++i) {
+        // rand() % 7: the quotient by 7 as a product shifted down, exact for
+        // 31-bit numbers, with no correction step.
+        const std::uint32_t value = m_words[i] >> 1;
+        const auto quotient
+            = static_cast<std::uint32_t>((std::uint64_t(value) * 0x92492493u) >> 34);
+        m_terms[i] = static_cast<std::int32_t>(value - 7 * quotient) - 3;
+    }
     m_next -= Batch;
     m_batchDraws += Batch;
 }

@@ -54,12 +54,13 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
     }
     const bool root = depth == m_maxDepth;
     const bool forced = moves.isSingle();
+    const bool capture = moves.isCapture();
     if (root && forced) {
         // The only move is the answer: nothing to compare it with.
         ++m_nodes;
         m_firstFrom = __builtin_ctz(moves.froms());
         m_firstTo = __builtin_ctz(moves.targets(m_firstFrom));
-        return leafScore(childOf(position, m_firstFrom, m_firstTo, moves.isCapture()));
+        return leafScore(childOf(position, m_firstFrom, m_firstTo, capture));
     }
     // A forced move below the root costs no depth, up to a bound.
     int childDepth = depth - 1;
@@ -68,28 +69,55 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
         childDepth = depth;
         ++childExtensions;
     }
+    const auto deeper = [&](int from, int to, const CNodeScore &lower, const CNodeScore &upper) {
+        return search(childOf(position, from, to, capture), childDepth, lower, upper,
+                      childExtensions);
+    };
+    const auto leaf = [&](int from, int to, const CNodeScore &, const CNodeScore &) {
+        return leafScore(childOf(position, from, to, capture));
+    };
+    // Each kind of child has its own loop, so that the choice is made once a
+    // node and the branches of each loop are predicted apart.
+    if (root) {
+        return searchSteps(moves, maximising, alpha, beta,
+                           [&](int from, int to, const CNodeScore &lower, const CNodeScore &upper) {
+                               m_firstFrom = from;
+                               m_firstTo = to;
+                               return childDepth == 0 ? leaf(from, to, lower, upper)
+                                                      : deeper(from, to, lower, upper);
+                           });
+    }
+    if (childDepth != 0)
+        return searchSteps(moves, maximising, alpha, beta, deeper);
+    if (capture)
+        return searchSteps(moves, maximising, alpha, beta, leaf);
     // Children that are only scored after a plain step are scored without
-    // being made.
-    const bool plainLeaves = childDepth == 0 && !moves.isCapture();
-    const CBitboard::Mask replies = plainLeaves ? position.replySquares() : 0;
+    // being made, from a copy of their parent that the loop's stores cannot
+    // reach, so that its fields stay in registers.
+    const CBitboard parent = position;
+    const CBitboard::Mask replies = parent.replySquares();
+    return searchSteps(moves, maximising, alpha, beta,
+                       [&](int from, int to, const CNodeScore &, const CNodeScore &) {
+                           return plainLeafScore(parent, from, to, replies);
+                       });
+}
+
+template<typename ChildScore>
+inline CNodeScore CSearch::searchSteps(const CMoveSet &moves, bool maximising,
+                                       const CNodeScore &alpha, const CNodeScore &beta,
+                                       const ChildScore &childScore)
+{
     CNodeScore best = maximising ? alpha : beta;
     for (std::uint32_t froms = moves.froms(); froms; froms &= froms - 1) {
         const int from = __builtin_ctz(froms);
         for (std::uint32_t tos = moves.targets(from); tos; tos &= tos - 1) {
             const int to = __builtin_ctz(tos);
             ++m_nodes;
-            if (root) {
-                m_firstFrom = from;
-                m_firstTo = to;
-            }
             // The side to move narrows its own bound: White the lower, Black
             // the upper.
             const CNodeScore &lower = maximising ? best : alpha;
             const CNodeScore &upper = maximising ? beta : best;
-            const CNodeScore r = plainLeaves ? plainLeafScore(position, from, to, replies)
-                : childDepth == 0 ? leafScore(childOf(position, from, to, moves.isCapture()))
-                                  : search(childOf(position, from, to, moves.isCapture()),
-                                           childDepth, lower, upper, childExtensions);
+            const CNodeScore r = childScore(from, to, lower, upper);
             // The three evaluations draw in turn from the terms ahead: one
             // look-up of the generator's place for all three.
             const std::int32_t *terms = m_random.termsAhead(3);

@@ -6,6 +6,7 @@
 #include "randomgenerator.h"
 
 class CGameState;
+class CMoveSet;
 
 // What one root search did: the child nodes it created and the evaluations
 // that drew a random term.
@@ -45,6 +46,11 @@ private:
     static CBitboard childOf(const CBitboard &parent, int from, int to, bool capture);
     CNodeScore plainLeafScore(const CBitboard &parent, int from, int to,
                               CBitboard::Mask replies) const;
+    // Scores every step in turn with childScore(from, to, lower, upper),
+    // narrowing the side's bound, until a cut-off.
+    template<typename ChildScore>
+    CNodeScore searchSteps(const CMoveSet &moves, bool maximising, const CNodeScore &alpha,
+                           const CNodeScore &beta, const ChildScore &childScore);
 
     const int m_maxDepth;
     CRandomGenerator m_random;
