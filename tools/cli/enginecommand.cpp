@@ -2,6 +2,8 @@
 
 #include "enginesession.h"
 
+#include <vector>
+
 CEngineCommand::CEngineCommand(std::istream &in)
     : m_in(in)
 { }
@@ -27,8 +29,13 @@ bool CEngineCommand::run(const Call &call, std::string &) const
 {
     CEngineSession session;
     std::string text;
-    while (!session.hasQuit() && std::getline(m_in, text)) {
-        for (const CProtocolLine &answer : session.answer(text))
+    bool tooLong = false;
+    while (!session.hasQuit() && readLine(text, tooLong)) {
+        const std::vector<CProtocolLine> answers = tooLong
+            ? CEngineSession::error("a line over " + std::to_string(CProtocolLine::MaxLength)
+                                    + " bytes")
+            : session.answer(text);
+        for (const CProtocolLine &answer : answers)
             call.out << answer.text() << '\n';
         call.out << std::flush;
         // Lost output ends the run; the command line reports it.
@@ -36,4 +43,21 @@ bool CEngineCommand::run(const Call &call, std::string &) const
             return true;
     }
     return true;
+}
+
+// The next line without its end, or as much of it as a line may hold, the
+// rest read and left; false at the end of the input.
+bool CEngineCommand::readLine(std::string &text, bool &tooLong) const
+{
+    text.clear();
+    tooLong = false;
+    for (int c = m_in.get(); c != std::char_traits<char>::eof(); c = m_in.get()) {
+        if (c == '\n')
+            return true;
+        if (text.size() < CProtocolLine::MaxLength)
+            text += static_cast<char>(c);
+        else
+            tooLong = true;
+    }
+    return !text.empty() || tooLong;
 }

@@ -19,6 +19,8 @@ public:
     bool run(const Call &call, std::string &error) const override;
 
 private:
+    bool readLine(std::string &text, bool &tooLong) const;
+
     std::istream &m_in;
 };
 

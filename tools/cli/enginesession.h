@@ -23,6 +23,8 @@ public:
     std::vector<CProtocolLine> answer(const std::string &text);
     // Whether a quit line has come.
     bool hasQuit() const { return m_quit; }
+    // The answer to a line that cannot be taken.
+    static std::vector<CProtocolLine> error(const std::string &message);
 
 private:
     std::vector<CProtocolLine> answer(const CProtocolLine &line);
@@ -30,7 +32,6 @@ private:
     std::vector<CProtocolLine> setLevel(const CProtocolLine &line);
     std::vector<CProtocolLine> think(const CProtocolLine &line) const;
     bool playSteps(const std::string &steps, std::string &error);
-    static std::vector<CProtocolLine> error(const std::string &message);
 
     CPosition m_position;
     // False after a position line that could not be taken, so that no

@@ -1,6 +1,7 @@
 #ifndef CHECKERS_TOOLS_PROTOCOL_PROTOCOLLINE_H
 #define CHECKERS_TOOLS_PROTOCOL_PROTOCOLLINE_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@
 class CProtocolLine
 {
 public:
+    // The longest line either side reads: memory stays bounded whatever the
+    // other side writes.
+    static constexpr std::size_t MaxLength = 64 * 1024;
+
     CProtocolLine() = default;
     explicit CProtocolLine(std::string command);
 

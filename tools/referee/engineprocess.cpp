@@ -168,7 +168,7 @@ CEngineProcess::Fault CEngineProcess::readLine(Clock::time_point deadline,
 {
     for (;;) {
         const std::size_t end = m_pending.find('\n');
-        if (end != std::string::npos && end <= MaxLine) {
+        if (end != std::string::npos && end <= CProtocolLine::MaxLength) {
             text = m_pending.substr(0, end);
             m_pending.erase(0, end + 1);
             if (!text.empty() && text.back() == '\r')
@@ -176,9 +176,10 @@ CEngineProcess::Fault CEngineProcess::readLine(Clock::time_point deadline,
             return isText(text) ? Fault::None
                                 : fail(Fault::Broken, detail, "a line not in text: " + shown(text));
         }
-        if (m_pending.size() > MaxLine)
+        if (m_pending.size() > CProtocolLine::MaxLength)
             return fail(Fault::Broken, detail,
-                        "a line over " + std::to_string(MaxLine) + " bytes: " + shown(m_pending));
+                        "a line over " + std::to_string(CProtocolLine::MaxLength)
+                            + " bytes: " + shown(m_pending));
         if (millisecondsLeft(deadline) == 0 || stop)
             return fail(Fault::Timeout, detail, "no answer in time");
         // Data, or the process ended or closed its output, or a poll ran out.

@@ -22,10 +22,6 @@ class CEngineProcess
 public:
     using Fault = CMatchPlayer::Fault;
 
-    // The longest line read from an engine: memory stays bounded whatever
-    // it writes.
-    static constexpr int MaxLine = 64 * 1024;
-
     CEngineProcess(std::string command, std::chrono::milliseconds timeout);
     ~CEngineProcess();
     CEngineProcess(const CEngineProcess &) = delete;

@@ -241,8 +241,10 @@ TEST(Cli, ChoosesAMoveFromASeed)
 
 TEST(Cli, SpeaksTheEngineProtocolUntilQuit)
 {
-    expectOutput({ "engine" }, "pong\ndone move=24-19\n",
-                 "ping\r\nlevel depth=1\ngo think seed=1\nquit\nping\n");
+    expectOutput({ "engine" }, "pong\nerror message=\"a line over 65536 bytes\"\ndone move=24-19\n",
+                 "ping\r\n" + std::string(70000, 'x')
+                     + "\nlevel depth=1\ngo think seed=1\nquit\n"
+                       "ping\n");
 }
 
 TEST(Cli, ReplaysGamesFromStandardInput)
