@@ -79,27 +79,120 @@ bool isUpwards(int d)
     return d == CGameState::UpLeft || d == CGameState::UpRight;
 }
 
-// The first occupied square along a ray: square numbers fall upwards and
-// rise downwards.
-int firstBlocker(Mask blockers, int d)
-{
-    return isUpwards(d) ? highest(blockers) : lowest(blockers);
-}
-
-// The squares of a ray before its first blocker.
-Mask before(Mask ray, int blocker, int d)
-{
-    if (isUpwards(d))
-        return ray & ~(bit(blocker) | (bit(blocker) - 1));
-    return ray & (bit(blocker) - 1);
-}
-
 // The fixed change of square number over two steps in one direction.
 int twoSteps(int d)
 {
     static constexpr int change[4] = { -9, -7, 7, 9 };
     return change[d];
 }
+
+// A king's reach along its two diagonals, each way up to and including the
+// first occupied square or the edge, looked up rather than walked: the
+// occupied squares between the king and the ends of a diagonal, times a
+// number found for that diagonal, give a table index in their top bits that
+// tells apart every occupation with a different reach.
+struct KingLines
+{
+    static constexpr int IndexBits = 6;
+
+    struct Line
+    {
+        // The squares whose occupation matters: the ends stop the reach
+        // whether they are occupied or not.
+        Mask between;
+        std::uint64_t multiplier;
+    };
+    // The diagonals through a square: up-left with down-right, and
+    // up-right with down-left.
+    Line line[SquareCount][2];
+    Mask reach[SquareCount][2][1 << IndexBits];
+    // The square just beyond a square seen from another along a diagonal,
+    // where a king that takes a piece there lands, or none.
+    Mask beyond[SquareCount][SquareCount];
+
+    static int index(Mask occupied, const Line &line)
+    {
+        return static_cast<int>((occupied & line.between) * line.multiplier >> (64 - IndexBits));
+    }
+};
+
+constexpr int LineDirections[2][2] = { { CGameState::UpLeft, CGameState::DownRight },
+                                       { CGameState::UpRight, CGameState::DownLeft } };
+
+Mask walkedReach(int square, int line, Mask occupied)
+{
+    Mask reach = 0;
+    for (int d : LineDirections[line]) {
+        for (int to = geometry.neighbour[square][d]; to != -1; to = geometry.neighbour[to][d]) {
+            reach |= Mask(1) << to;
+            if (occupied >> to & 1)
+                break;
+        }
+    }
+    return reach;
+}
+
+// A fixed sequence of numbers with few bits set (xorshift, three draws
+// and-ed), so that the search for the multipliers ends the same way on
+// every start.
+std::uint64_t sparseNumber(std::uint64_t &state)
+{
+    std::uint64_t number = ~std::uint64_t(0);
+    for (int i = 0; i < 3; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        number &= state;
+    }
+    return number;
+}
+
+// Tries multipliers until every occupation of the squares between lands on
+// an index of its own or of one with the same reach.
+void fillLine(KingLines &lines, int square, int line, std::uint64_t &state)
+{
+    KingLines::Line &l = lines.line[square][line];
+    Mask *reach = lines.reach[square][line];
+    for (const int d : LineDirections[line]) {
+        const Mask ray = geometry.ray[square][d];
+        if (ray)
+            l.between |= ray & ~bit(isUpwards(d) ? lowest(ray) : highest(ray));
+    }
+    for (;;) {
+        l.multiplier = sparseNumber(state);
+        bool fits = true;
+        bool used[1 << KingLines::IndexBits] = {};
+        Mask occupied = 0;
+        do {
+            const int i = KingLines::index(occupied, l);
+            const Mask walked = walkedReach(square, line, occupied);
+            fits = !used[i] || reach[i] == walked;
+            used[i] = true;
+            reach[i] = walked;
+            occupied = (occupied - l.between) & l.between;
+        } while (fits && occupied != 0);
+        if (fits)
+            return;
+    }
+}
+
+KingLines buildKingLines()
+{
+    KingLines lines {};
+    std::uint64_t state = 0x9e3779b97f4a7c15u;
+    for (int square = 0; square < SquareCount; ++square) {
+        for (int line = 0; line < 2; ++line)
+            fillLine(lines, square, line, state);
+        for (int to = 0; to < SquareCount; ++to) {
+            const int d = geometry.direction[square][to];
+            if (d != -1)
+                lines.beyond[square][to] = geometry.next[to][d];
+        }
+    }
+    return lines;
+}
+
+const KingLines kingLines = buildKingLines();
 
 constexpr int kingValue(int square)
 {
@@ -249,7 +342,7 @@ void CBitboard::generate(CMoveSet &moves) const
             moves.set(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
     }
     for (Mask k = kings; k; k &= k - 1)
-        moves.add(lowest(k), kingSlides(lowest(k)));
+        moves.add(lowest(k), kingReach(lowest(k), ~empty) & empty);
 }
 
 inline void CBitboard::addManCaptures(CMoveSet &moves, Mask men, Mask prey, int d) const
@@ -303,31 +396,23 @@ inline CBitboard::Mask CBitboard::manCaptureLandings(Mask men, Mask prey, int d)
 CBitboard::Mask CBitboard::kingCaptureLandings(int square, Mask prey) const
 {
     const Mask empty = emptySquares();
+    return landingsBeyond(square, kingReach(square, ~empty) & prey) & empty;
+}
+
+// The squares just beyond the pieces a king on square would take.
+inline CBitboard::Mask CBitboard::landingsBeyond(int square, Mask taken)
+{
     Mask landings = 0;
-    for (int d = 0; d < 4; ++d) {
-        // Without prey on the diagonal there is nothing to take; prey is on
-        // the board, so then the first blocker exists.
-        const Mask ray = geometry.ray[square][d];
-        if (!(ray & prey))
-            continue;
-        // The first blocker's neighbour beyond, if the blocker is prey; no
-        // branch, as whether it is goes either way.
-        const int first = firstBlocker(ray & ~empty, d);
-        landings |= geometry.next[first][d] & empty & (0 - Mask(has(prey, first)));
-    }
+    for (; taken; taken &= taken - 1)
+        landings |= kingLines.beyond[square][lowest(taken)];
     return landings;
 }
 
-CBitboard::Mask CBitboard::kingSlides(int square) const
+inline CBitboard::Mask CBitboard::kingReach(int square, Mask occupied)
 {
-    const Mask occupied = ~emptySquares();
-    Mask slides = 0;
-    for (int d = 0; d < 4; ++d) {
-        const Mask ray = geometry.ray[square][d];
-        const Mask blockers = ray & occupied;
-        slides |= blockers ? before(ray, firstBlocker(blockers, d), d) : ray;
-    }
-    return slides;
+    const KingLines::Line *line = kingLines.line[square];
+    return kingLines.reach[square][0][KingLines::index(occupied, line[0])]
+        | kingLines.reach[square][1][KingLines::index(occupied, line[1])];
 }
 
 // The pieces a finished capture sequence took leave the board; a piece that

@@ -150,7 +150,9 @@ private:
     void addManCaptures(CMoveSet &moves, Mask men, Mask prey, int direction) const;
     bool menCanCapture(Mask men, Mask prey, int side) const;
     Mask kingCaptureLandings(int square, Mask prey) const;
-    Mask kingSlides(int square) const;
+    // A king's squares along its diagonals up to the first occupied one.
+    static Mask kingReach(int square, Mask occupied);
+    static Mask landingsBeyond(int square, Mask taken);
 
     Mask m_white = 0;
     Mask m_black = 0;
