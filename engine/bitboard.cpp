@@ -338,8 +338,7 @@ void CBitboard::generate(CMoveSet &moves) const
         // step backwards.
         const Mask movers = side == CGameState::White ? shiftDown(empty) : shiftUp(empty);
         const int man = side == CGameState::White ? 0 : 1;
-        for (Mask m = men & movers; m; m &= m - 1)
-            moves.set(lowest(m), geometry.manSteps[man][lowest(m)] & empty);
+        moves.addManSteps(men & movers, geometry.manSteps[man], empty);
     }
     for (Mask k = kings; k; k &= k - 1)
         moves.add(lowest(k), kingReach(lowest(k), ~empty) & empty);
