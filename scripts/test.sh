@@ -43,8 +43,12 @@ cmake --build build/ci-tsan -j"$jobs" --target "${threaded[@]}"
 # reports about accesses made inside Qt's own code, whose futex-based locking
 # TSan cannot see, and nothing else. QT_NO_GLIB picks Qt's own event
 # dispatcher, whose wake-ups TSan does not take for synchronisation, so our
-# code must show every hand-over between threads itself.
-QT_NO_GLIB=1 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
+# code must show every hand-over between threads itself. Qt starts a
+# program with a vfork-like clone that shares the parent's memory; TSan's
+# clone hook then does its after-fork bookkeeping in that child, which marks
+# the parent itself as forked while threaded, and die_after_fork would kill
+# the parent at its next new thread: die_after_fork=0 keeps it alive.
+QT_NO_GLIB=1 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1 die_after_fork=0" \
   ctest --test-dir build/ci-tsan -L thread --output-on-failure -j"$jobs"
 
 echo "== Fuzzing (libFuzzer, fixed seed and number of runs) =="

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sstream>
@@ -157,6 +158,22 @@ Outcome finishCli(pid_t child, const std::string &stem)
 std::string stemOf()
 {
     return testing::TempDir() + "cli" + std::to_string(getpid());
+}
+
+// Polls until ready says so while the tool runs. A tool that ended first
+// fails the test with what it wrote on standard error, instead of leaving
+// the test waiting for ever.
+bool awaitWhileRunning(pid_t child, const std::string &stem, const std::function<bool()> &ready)
+{
+    while (!ready()) {
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child) {
+            ADD_FAILURE() << "the tool ended first: " << slurp(stem + ".err");
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 // Runs the tool and waits for it.
@@ -424,12 +441,8 @@ TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
                                "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" $games 1 "
                                "\"$3\" \"$4\" \"$5\"; done");
     ASSERT_NE(job, -1);
-    for (;;) {
-        std::ifstream out(stem + ".out", std::ios::ate);
-        if (out.tellg() > 0)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    ASSERT_TRUE(awaitWhileRunning(
+        job, stem, [&stem] { return std::ifstream(stem + ".out", std::ios::ate).tellg() > 0; }));
     kill(-job, SIGINT);
     const Outcome outcome = finishCli(job, stem);
     EXPECT_EQ(outcome.status, -SIGINT);
@@ -851,13 +864,13 @@ TEST(Cli, EndsItsEnginesOnCtrlC)
     ASSERT_NE(child, -1);
     // The engine that greeted, then one for each job, both waited for.
     std::vector<int> groups;
-    while (groups.size() < 3) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(awaitWhileRunning(child, stem, [&] {
         std::ifstream file(starts);
         groups.clear();
         for (int group; file >> group;)
             groups.push_back(group);
-    }
+        return groups.size() >= 3;
+    }));
     kill(child, SIGINT);
     const Outcome outcome = finishCli(child, stem);
     EXPECT_EQ(outcome.status, -SIGINT);
