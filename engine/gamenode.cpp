@@ -102,7 +102,7 @@ bool CGameNode::hasMove() const
 
 CNodeScore CGameNode::score() const
 {
-    return CNodeScore(fixedScore, result, m_board.material(), firstFrom, firstTo);
+    return CNodeScore(fixedScore, result, m_board.material());
 }
 
 int CGameNode::evaluate(CRandomGenerator &random) const

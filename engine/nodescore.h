@@ -5,24 +5,27 @@
 #include "rules/gamestate.h"
 
 // What the search needs of a node once it has been searched: enough to score
-// it again and again, and the first move of the line that led to it.
+// it again and again, and where the score came from. Below the root that is
+// a leaf of the line being searched or one of the two bounds the root handed
+// down; at the root it is the root's step that leads to it. Two words, so
+// that a score is copied and returned in one register.
 class CNodeScore
 {
 public:
     static constexpr int WinScore = 100000;
+    // Where a score below the root came from.
+    enum Origin { Leaf = 0, LowerBound = 1, UpperBound = 2 };
 
     // A non-zero fixedScore is the score itself: the search's two bound
     // nodes. Otherwise a won game scores WinScore for the winner, and any
     // other position its material and a random term.
-    CNodeScore(int fixedScore, int result, int material, int firstFrom = 0, int firstTo = 0)
-        : firstFrom(firstFrom)
-        , firstTo(firstTo)
-        , m_value(fixedScore                            ? fixedScore
+    CNodeScore(int fixedScore, int result, int material)
+        : m_value(fixedScore                            ? fixedScore
                       : result == CGameState::WhiteWins ? WinScore
                       : result == CGameState::BlackWins ? -WinScore
                                                         : material)
-        , m_drawsRandomTerm(fixedScore == 0 && result != CGameState::WhiteWins
-                            && result != CGameState::BlackWins)
+        , m_tag(fixedScore == 0 && result != CGameState::WhiteWins
+                && result != CGameState::BlackWins)
     { }
 
     // Draws a fresh random term at every call for an undecided position.
@@ -38,17 +41,31 @@ public:
     int evaluate(const std::int32_t *&terms) const
     {
         // A random term from -3 to 3 lets near-equal moves vary.
-        return m_drawsRandomTerm ? m_value + *terms++ : m_value;
+        return drawsRandomTerm() ? m_value + *terms++ : m_value;
     }
     // True for an undecided real position.
-    bool drawsRandomTerm() const { return m_drawsRandomTerm; }
+    bool drawsRandomTerm() const { return m_tag & 1; }
 
-    int firstFrom;
-    int firstTo;
+    Origin origin() const { return static_cast<Origin>(m_tag >> 1); }
+    // The same score from another origin.
+    CNodeScore as(Origin origin) const { return retagged(origin); }
+    // The same score reached by the root's step (from, to), squares 0 to 31.
+    CNodeScore by(int from, int to) const { return retagged(from * 32 + to); }
+    int firstFrom() const { return m_tag >> 1 >> 5; }
+    int firstTo() const { return m_tag >> 1 & 31; }
 
 private:
+    CNodeScore retagged(int origin) const
+    {
+        CNodeScore score = *this;
+        score.m_tag = (m_tag & 1) | origin << 1;
+        return score;
+    }
+
     int m_value;
-    bool m_drawsRandomTerm;
+    // Bit 0: whether it draws a random term; above it, the origin or the
+    // root's step.
+    int m_tag;
 };
 
 #endif

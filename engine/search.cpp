@@ -19,14 +19,14 @@ CSearch::CSearch(int maxDepth, unsigned seed)
 
 inline CNodeScore CSearch::leafScore(const CBitboard &position) const
 {
-    return CNodeScore(0, position.result(), position.material(), m_firstFrom, m_firstTo);
+    return CNodeScore(0, position.result(), position.material());
 }
 
 inline CNodeScore CSearch::plainLeafScore(const CBitboard &parent, int from, int to,
                                           CBitboard::Mask replies) const
 {
     return CNodeScore(0, parent.resultAfterPlainStep(from, to, replies),
-                      parent.materialAfterPlainStep(from, to), m_firstFrom, m_firstTo);
+                      parent.materialAfterPlainStep(from, to));
 }
 
 CBitboard CSearch::childOf(const CBitboard &parent, int from, int to, bool capture)
@@ -58,9 +58,9 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
     if (root && forced) {
         // The only move is the answer: nothing to compare it with.
         ++m_nodes;
-        m_firstFrom = __builtin_ctz(moves.froms());
-        m_firstTo = __builtin_ctz(moves.targets(m_firstFrom));
-        return leafScore(childOf(position, m_firstFrom, m_firstTo, capture));
+        const int from = __builtin_ctz(moves.froms());
+        const int to = __builtin_ctz(moves.targets(from));
+        return leafScore(childOf(position, from, to, capture)).by(from, to);
     }
     // A forced move below the root costs no depth, up to a bound.
     int childDepth = depth - 1;
@@ -79,12 +79,18 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
     // Each kind of child has its own loop, so that the choice is made once a
     // node and the branches of each loop are predicted apart.
     if (root) {
+        // Below the root a score tells only whether it is a leaf or a copy
+        // of a bound; here that becomes the step it came by.
         return searchSteps(moves, maximising, alpha, beta,
                            [&](int from, int to, const CNodeScore &lower, const CNodeScore &upper) {
-                               m_firstFrom = from;
-                               m_firstTo = to;
-                               return childDepth == 0 ? leaf(from, to, lower, upper)
-                                                      : deeper(from, to, lower, upper);
+                               if (childDepth == 0)
+                                   return leaf(from, to, lower, upper).by(from, to);
+                               const CNodeScore r
+                                   = deeper(from, to, lower.as(CNodeScore::LowerBound),
+                                            upper.as(CNodeScore::UpperBound));
+                               return r.origin() == CNodeScore::Leaf      ? r.by(from, to)
+                                   : r.origin() == CNodeScore::LowerBound ? lower
+                                                                          : upper;
                            });
     }
     if (childDepth != 0)
@@ -150,6 +156,6 @@ void findBestMove(const CGameState &position, int depth, unsigned seed, int &fro
                                           CNodeScore(BoundScore, 0, 0), 0);
     if (stats)
         *stats = search.stats();
-    from = best.firstFrom;
-    to = best.firstTo;
+    from = best.firstFrom();
+    to = best.firstTo();
 }

@@ -55,10 +55,6 @@ private:
     const int m_maxDepth;
     CRandomGenerator m_random;
     long long m_nodes = 0;
-    // The root's step on the line being searched: every node below it
-    // inherits that first move.
-    int m_firstFrom = 0;
-    int m_firstTo = 0;
 };
 
 #endif
