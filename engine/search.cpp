@@ -38,8 +38,8 @@ CBitboard CSearch::childOf(const CBitboard &parent, int from, int to, bool captu
 
 // Every comparison evaluates both sides afresh, so the random term weighs on
 // the choice between near-equal moves and on the cut-offs alike.
-CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScore &alpha,
-                           const CNodeScore &beta, int extensions)
+CNodeScore CSearch::search(const CBitboard &position, int depth, CNodeScore alpha, CNodeScore beta,
+                           int extensions)
 {
     if (depth == 0)
         return leafScore(position);
@@ -69,11 +69,11 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
         childDepth = depth;
         ++childExtensions;
     }
-    const auto deeper = [&](int from, int to, const CNodeScore &lower, const CNodeScore &upper) {
+    const auto deeper = [&](int from, int to, CNodeScore lower, CNodeScore upper) {
         return search(childOf(position, from, to, capture), childDepth, lower, upper,
                       childExtensions);
     };
-    const auto leaf = [&](int from, int to, const CNodeScore &, const CNodeScore &) {
+    const auto leaf = [&](int from, int to, CNodeScore, CNodeScore) {
         return leafScore(childOf(position, from, to, capture));
     };
     // Each kind of child has its own loop, so that the choice is made once a
@@ -82,7 +82,7 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
         // Below the root a score tells only whether it is a leaf or a copy
         // of a bound; here that becomes the step it came by.
         return searchSteps(moves, maximising, alpha, beta,
-                           [&](int from, int to, const CNodeScore &lower, const CNodeScore &upper) {
+                           [&](int from, int to, CNodeScore lower, CNodeScore upper) {
                                if (childDepth == 0)
                                    return leaf(from, to, lower, upper).by(from, to);
                                const CNodeScore r
@@ -103,26 +103,24 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, const CNodeScor
     const CBitboard parent = position;
     const CBitboard::Mask replies = parent.replySquares();
     return searchSteps(moves, maximising, alpha, beta,
-                       [&](int from, int to, const CNodeScore &, const CNodeScore &) {
+                       [&](int from, int to, CNodeScore, CNodeScore) {
                            return plainLeafScore(parent, from, to, replies);
                        });
 }
 
 template<typename ChildScore>
-inline CNodeScore CSearch::searchSteps(const CMoveSet &moves, bool maximising,
-                                       const CNodeScore &alpha, const CNodeScore &beta,
-                                       const ChildScore &childScore)
+inline CNodeScore CSearch::searchSteps(const CMoveSet &moves, bool maximising, CNodeScore alpha,
+                                       CNodeScore beta, const ChildScore &childScore)
 {
-    CNodeScore best = maximising ? alpha : beta;
+    // The side to move narrows its own bound: White the lower, Black the
+    // upper.
+    CNodeScore lower = alpha;
+    CNodeScore upper = beta;
     for (std::uint32_t froms = moves.froms(); froms; froms &= froms - 1) {
         const int from = __builtin_ctz(froms);
         for (std::uint32_t tos = moves.targets(from); tos; tos &= tos - 1) {
             const int to = __builtin_ctz(tos);
             ++m_nodes;
-            // The side to move narrows its own bound: White the lower, Black
-            // the upper.
-            const CNodeScore &lower = maximising ? best : alpha;
-            const CNodeScore &upper = maximising ? beta : best;
             const CNodeScore r = childScore(from, to, lower, upper);
             // The three evaluations draw in turn from the terms ahead: one
             // look-up of the generator's place for all three.
@@ -133,14 +131,14 @@ inline CNodeScore CSearch::searchSteps(const CMoveSet &moves, bool maximising,
             int l = upper.evaluate(terms);
             m_random.skip(static_cast<int>(terms - first));
             if (maximising ? g > h : g < l) {
-                best = r;
+                (maximising ? lower : upper) = r;
                 (maximising ? h : l) = g;
             }
             if (h >= l)
                 return maximising ? beta : alpha;
         }
     }
-    return best;
+    return maximising ? lower : upper;
 }
 
 void findBestMove(const CGameState &position, int depth, int &from, int &to)

@@ -36,8 +36,8 @@ class CSearch
 public:
     CSearch(int maxDepth, unsigned seed);
 
-    CNodeScore search(const CBitboard &position, int depth, const CNodeScore &alpha,
-                      const CNodeScore &beta, int extensions);
+    CNodeScore search(const CBitboard &position, int depth, CNodeScore alpha, CNodeScore beta,
+                      int extensions);
     // The nodes created so far and the evaluations that drew a random term.
     SearchStats stats() const { return { m_nodes, m_random.draws() }; }
 
@@ -49,8 +49,8 @@ private:
     // Scores every step in turn with childScore(from, to, lower, upper),
     // narrowing the side's bound, until a cut-off.
     template<typename ChildScore>
-    CNodeScore searchSteps(const CMoveSet &moves, bool maximising, const CNodeScore &alpha,
-                           const CNodeScore &beta, const ChildScore &childScore);
+    CNodeScore searchSteps(const CMoveSet &moves, bool maximising, CNodeScore alpha,
+                           CNodeScore beta, const ChildScore &childScore);
 
     const int m_maxDepth;
     CRandomGenerator m_random;
