@@ -4,6 +4,7 @@
 #include "moveset.h"
 #include "output/diagnostic.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -130,9 +131,12 @@ inline CNodeScore CSearch::searchSteps(const CMoveSet &moves, bool maximising, C
             int h = lower.evaluate(terms);
             int l = upper.evaluate(terms);
             m_random.skip(static_cast<int>(terms - first));
-            if (maximising ? g > h : g < l) {
-                (maximising ? lower : upper) = r;
-                (maximising ? h : l) = g;
+            if (maximising) {
+                lower = CNodeScore::select(g > h, r, lower);
+                h = std::max(g, h);
+            } else {
+                upper = CNodeScore::select(g < l, r, upper);
+                l = std::min(g, l);
             }
             if (h >= l)
                 return maximising ? beta : alpha;
