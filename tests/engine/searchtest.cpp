@@ -1,8 +1,10 @@
 #include "engine/search.h"
+#include "engine/nodescore.h"
 #include "positionfromtext.h"
 
 #include <QtGlobal>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -106,3 +108,39 @@ TEST(Search, TimeSeededEntryFindsALegalMove)
 }
 
 } // namespace
+
+// A score keeps its value and whether it draws a term through every change
+// of origin, and the root's step comes back out whole, corner squares too.
+TEST(NodeScore, KeepsItsValueThroughOriginsAndSelection)
+{
+    const std::int32_t termsAhead[] = { 2, -3 };
+    const struct
+    {
+        int result;
+        int material;
+        int from;
+        int to;
+        int value; // with the term 2 if it draws one
+    } rows[] = {
+        { 0, 40, 0, 4, 42 },
+        { 0, -7, 31, 27, -5 },
+        { CGameState::WhiteWins, 40, 22, 17, CNodeScore::WinScore },
+        { CGameState::BlackWins, 40, 9, 13, -CNodeScore::WinScore },
+    };
+    for (const auto &row : rows) {
+        const CNodeScore leaf(0, row.result, row.material);
+        const CNodeScore bound = leaf.as(CNodeScore::UpperBound);
+        const CNodeScore step = bound.by(row.from, row.to);
+        EXPECT_EQ(leaf.origin(), CNodeScore::Leaf);
+        EXPECT_EQ(bound.origin(), CNodeScore::UpperBound);
+        EXPECT_EQ(step.firstFrom(), row.from);
+        EXPECT_EQ(step.firstTo(), row.to);
+        for (const CNodeScore &score :
+             { bound, step, CNodeScore::select(true, step, CNodeScore(5, 0, 0)),
+               CNodeScore::select(false, CNodeScore(5, 0, 0), step) }) {
+            const std::int32_t *terms = termsAhead;
+            EXPECT_EQ(score.evaluate(terms), row.value) << row.from;
+            EXPECT_EQ(terms - termsAhead, row.result == 0 ? 1 : 0) << row.from;
+        }
+    }
+}
