@@ -36,9 +36,8 @@ public:
     int evaluate(CRandomGenerator &random) const
     {
         const std::int32_t *terms = random.termsAhead(1);
-        const std::int32_t *const first = terms;
         const int value = evaluate(terms);
-        random.skip(static_cast<int>(terms - first));
+        random.skipTo(terms);
         return value;
     }
     // The same, the term taken from the terms ahead, which then move on.

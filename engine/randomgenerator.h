@@ -11,26 +11,29 @@ class CRandomGenerator
 {
 public:
     explicit CRandomGenerator(unsigned seed);
+    // The place is a pointer into the generator's own terms.
+    CRandomGenerator(const CRandomGenerator &) = delete;
+    CRandomGenerator &operator=(const CRandomGenerator &) = delete;
 
     // A number from 0 to RAND_MAX, as rand() gives it.
     int next()
     {
-        if (m_next == Degree + Batch)
+        if (m_next == m_terms + Degree + Batch)
             refill();
-        return static_cast<int>(m_words[m_next++] >> 1);
+        return static_cast<int>(m_words[m_next++ - m_terms] >> 1);
     }
     // The terms of the next count draws, next() % 7 - 3 from -3 to 3 as the
     // evaluation draws them, worked out for the whole batch at once; up to
-    // 3 at a time. skip() then takes the ones used.
+    // 3 at a time. skipTo() then takes those before the first not used.
     const std::int32_t *termsAhead(int count)
     {
-        if (m_next + count > Degree + Batch)
+        if (m_next + count > m_terms + Degree + Batch)
             refill();
-        return m_terms + m_next;
+        return m_next;
     }
-    void skip(int count) { m_next += count; }
-    // How many draws next() and skip() have made since the seed.
-    long long draws() const { return m_batchDraws + m_next - (Degree + Batch); }
+    void skipTo(const std::int32_t *unused) { m_next = unused; }
+    // How many draws next() and skipTo() have made since the seed.
+    long long draws() const { return m_batchDraws + (m_next - m_terms) - (Degree + Batch); }
 
 private:
     static constexpr int Degree = 31;
@@ -47,7 +50,9 @@ private:
     std::uint32_t m_words[Degree + Batch];
     // Each word's term, at the same place.
     std::int32_t m_terms[Degree + Batch];
-    int m_next = Degree + Batch;
+    // The next term to draw: a pointer, so that the search moves on by
+    // storing the one it stopped at.
+    const std::int32_t *m_next = m_terms + Degree + Batch;
     // The draws up to the end of the current batch.
     long long m_batchDraws = 0;
 };

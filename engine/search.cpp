@@ -126,11 +126,10 @@ inline CNodeScore CSearch::searchSteps(const CMoveSet &moves, bool maximising, C
             // The three evaluations draw in turn from the terms ahead: one
             // look-up of the generator's place for all three.
             const std::int32_t *terms = m_random.termsAhead(3);
-            const std::int32_t *const first = terms;
             const int g = r.evaluate(terms);
             int h = lower.evaluate(terms);
             int l = upper.evaluate(terms);
-            m_random.skip(static_cast<int>(terms - first));
+            m_random.skipTo(terms);
             if (maximising) {
                 lower = CNodeScore::select(g > h, r, lower);
                 h = std::max(g, h);
