@@ -5,6 +5,7 @@
 #include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
 #include "tools/protocol/protocolstep.h"
+#include "tools/protocol/protocolwords.h"
 
 CEngineSession::CEngineSession()
 {
@@ -22,21 +23,24 @@ std::vector<CProtocolLine> CEngineSession::answer(const std::string &text)
 
 std::vector<CProtocolLine> CEngineSession::answer(const CProtocolLine &line)
 {
+    using Words = CProtocolWords;
     const std::string &command = line.command();
-    if (command == "hub")
-        return { CProtocolLine("id").with("name", "checkers-cli").with("version", CHECKERS_VERSION),
-                 CProtocolLine("wait") };
-    if (command == "init")
-        return { CProtocolLine("ready") };
-    if (command == "ping")
-        return { CProtocolLine("pong") };
-    if (command == "pos")
+    if (command == Words::Hub)
+        return {
+            CProtocolLine(Words::Id).with("name", "checkers-cli").with("version", CHECKERS_VERSION),
+            CProtocolLine(Words::Wait)
+        };
+    if (command == Words::Init)
+        return { CProtocolLine(Words::Ready) };
+    if (command == Words::Ping)
+        return { CProtocolLine(Words::Pong) };
+    if (command == Words::Pos)
         return setPosition(line);
-    if (command == "level")
+    if (command == Words::Level)
         return setLevel(line);
-    if (command == "go")
+    if (command == Words::Go)
         return think(line);
-    if (command == "quit")
+    if (command == Words::Quit)
         m_quit = true;
     return {};
 }
@@ -100,10 +104,11 @@ std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line) cons
     int from, to, captured = -1;
     findBestMove(m_position, m_depth, seed, from, to);
     m_position.isLegalMove(from, to, captured);
-    return { CProtocolLine("done").with("move", CProtocolStep::format(from, to, captured != -1)) };
+    return { CProtocolLine(CProtocolWords::Done)
+                 .with("move", CProtocolStep::format(from, to, captured != -1)) };
 }
 
 std::vector<CProtocolLine> CEngineSession::error(const std::string &message)
 {
-    return { CProtocolLine("error").with("message", message) };
+    return { CProtocolLine(CProtocolWords::Error).with("message", message) };
 }

@@ -1,0 +1,35 @@
+#ifndef CHECKERS_TOOLS_PROTOCOL_PROTOCOLWORDS_H
+#define CHECKERS_TOOLS_PROTOCOL_PROTOCOLWORDS_H
+
+#include <string>
+
+// The first words of the engine protocol's lines: the commands a referee
+// sends and the replies an engine sends. A line whose first word the reader
+// does not know is passed over, so that the protocol can grow.
+class CProtocolWords
+{
+public:
+    // The referee's commands.
+    static constexpr const char *Hub = "hub";
+    static constexpr const char *Init = "init";
+    static constexpr const char *Ping = "ping";
+    static constexpr const char *Pos = "pos";
+    static constexpr const char *Level = "level";
+    static constexpr const char *Go = "go";
+    static constexpr const char *Quit = "quit";
+
+    // The engine's replies.
+    static constexpr const char *Id = "id";
+    static constexpr const char *Wait = "wait";
+    static constexpr const char *Ready = "ready";
+    static constexpr const char *Pong = "pong";
+    static constexpr const char *Done = "done";
+    static constexpr const char *Error = "error";
+
+    // Whether word is one of the commands, which the engine knows.
+    static bool isCommand(const std::string &word);
+    // Whether word is one of the replies, which the referee knows.
+    static bool isReply(const std::string &word);
+};
+
+#endif
