@@ -14,10 +14,21 @@ CEngineSession::CEngineSession()
 
 std::vector<CProtocolLine> CEngineSession::answer(const std::string &text)
 {
-    CProtocolLine line;
     std::string reason;
-    if (!CProtocolLine::parse(text, line, reason))
+    if (!CProtocolLine::isLine(text, reason))
         return error(reason);
+    CProtocolLine line;
+    const bool read = CProtocolLine::parse(text, line, reason);
+    // The first word decides: one the engine does not know is passed over
+    // whatever follows it, so that the protocol can grow.
+    if (!CProtocolWords::isCommand(line.command()))
+        return {};
+    if (!read) {
+        // A position line that does not read is a position refused.
+        if (line.command() == CProtocolWords::Pos)
+            m_hasPosition = false;
+        return error(reason);
+    }
     return answer(line);
 }
 

@@ -19,7 +19,9 @@ public:
     CEngineSession();
 
     // The lines that answer one line of text, without its end: none for an
-    // empty line or one it does not know.
+    // empty line or one whose first word it does not know, whatever follows
+    // the word; an error for a line that holds a NUL or a CR before its end,
+    // or whose arguments do not read.
     std::vector<CProtocolLine> answer(const std::string &text);
     // Whether a quit line has come.
     bool hasQuit() const { return m_quit; }

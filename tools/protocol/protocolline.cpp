@@ -1,5 +1,7 @@
 #include "protocolline.h"
 
+#include <string_view>
+
 namespace {
 
 bool isBlank(char c)
@@ -14,12 +16,34 @@ std::size_t skipBlanks(const std::string &text, std::size_t at)
     return at;
 }
 
-// The end of the unquoted word starting at at.
-std::size_t wordEnd(const std::string &text, std::size_t at, bool stopAtEquals)
+// The end of the unquoted word starting at at: a blank, one of stops or the
+// end of the text.
+std::size_t wordEnd(const std::string &text, std::size_t at, std::string_view stops)
 {
-    while (at < text.size() && !isBlank(text[at]) && !(stopAtEquals && text[at] == '='))
+    while (at < text.size() && !isBlank(text[at]) && stops.find(text[at]) == std::string_view::npos)
         ++at;
     return at;
+}
+
+bool endsInCarriageReturn(const std::string &text)
+{
+    return !text.empty() && text.back() == '\r';
+}
+
+// An argument's name as a reason names it, cut so that the reason stays
+// short whatever the line held.
+std::string shown(const std::string &name)
+{
+    constexpr std::size_t Longest = 40;
+    return name.size() > Longest ? name.substr(0, Longest) + "..." : name;
+}
+
+// Refuses a line for the quote at at, which opens no value.
+bool strayQuote(const std::string &text, std::size_t at, std::string &reason)
+{
+    reason = text.find('"', at + 1) == std::string::npos ? "a quote is not closed"
+                                                         : "a quote outside a quoted value";
+    return false;
 }
 
 } // namespace
@@ -80,18 +104,38 @@ std::string CProtocolLine::quoted(const std::string &value)
     return value;
 }
 
+bool CProtocolLine::isLine(const std::string &text, std::string &reason)
+{
+    const std::string::size_type end = text.size() - (endsInCarriageReturn(text) ? 1 : 0);
+    if (text.find('\0') != std::string::npos) {
+        reason = "a NUL byte in the line";
+        return false;
+    }
+    if (text.find('\r') < end) {
+        reason = "a CR inside the line";
+        return false;
+    }
+    return true;
+}
+
 bool CProtocolLine::parse(const std::string &text, CProtocolLine &line, std::string &reason)
 {
     std::string rest = text;
-    if (!rest.empty() && rest.back() == '\r')
+    if (endsInCarriageReturn(rest))
         rest.pop_back();
     line = CProtocolLine();
     std::size_t at = skipBlanks(rest, 0);
-    std::size_t end = wordEnd(rest, at, false);
+    std::size_t end = wordEnd(rest, at, "");
     line.m_command = rest.substr(at, end - at);
+    if (!isLine(text, reason))
+        return false;
+    if (line.m_command.find('"') != std::string::npos)
+        return strayQuote(rest, rest.find('"', at), reason);
     for (at = skipBlanks(rest, end); at < rest.size(); at = skipBlanks(rest, end)) {
-        end = wordEnd(rest, at, true);
+        end = wordEnd(rest, at, "=\"");
         const std::string name = rest.substr(at, end - at);
+        if (end < rest.size() && rest[end] == '"')
+            return strayQuote(rest, end, reason);
         if (name.empty()) {
             reason = "an argument has no name";
             return false;
@@ -103,15 +147,25 @@ bool CProtocolLine::parse(const std::string &text, CProtocolLine &line, std::str
             if (at < rest.size() && rest[at] == '"') {
                 end = rest.find('"', at + 1);
                 if (end == std::string::npos) {
-                    reason = "the value of " + name + " has no closing quote";
+                    reason = "the value of " + shown(name) + " has no closing quote";
                     return false;
                 }
                 value = rest.substr(at + 1, end - at - 1);
                 ++end;
+                if (end < rest.size() && !isBlank(rest[end])) {
+                    reason = "text after the closing quote of " + shown(name);
+                    return false;
+                }
             } else {
-                end = wordEnd(rest, at, false);
+                end = wordEnd(rest, at, "\"");
+                if (end < rest.size() && rest[end] == '"')
+                    return strayQuote(rest, end, reason);
                 value = rest.substr(at, end - at);
             }
+        }
+        if (line.has(name)) {
+            reason = shown(name) + " is given twice";
+            return false;
         }
         line.m_arguments.push_back({ name, value, bare });
     }

@@ -9,6 +9,13 @@
 // by blanks or tabs, each NAME=VALUE or a bare NAME. A value holding a blank,
 // a tab or '=', or no character at all, stands in double quotes; there are
 // no escapes, so a value never holds '"'.
+//
+// The first word decides: a reader passes over a line whose first word it
+// does not know, whatever follows it, and refuses one with a word it knows
+// whose arguments do not read. They do not read when a quote is not closed,
+// a quote stands anywhere but around a whole value, text follows a closing
+// quote, an '=' has no name before it, or a name comes twice. A line that
+// holds a NUL, or a CR anywhere but at its end, is no line at all.
 class CProtocolLine
 {
 public:
@@ -33,8 +40,15 @@ public:
     // The line without its end.
     std::string text() const;
 
-    // Reads a line without its end; a trailing CR is dropped. On failure
-    // reason says in a few words what is wrong.
+    // Whether text, a line without its end, can be read at all: it holds no
+    // NUL and no CR but one at its end. Whatever its first word, a line that
+    // cannot is refused; reason says why.
+    static bool isLine(const std::string &text, std::string &reason);
+    // Reads a line without its end; a trailing CR is dropped. The command
+    // word is set even on failure, so that the caller can pass over a line
+    // whose word it does not know. False for what isLine refuses and for
+    // arguments that do not read; reason then says in a few words what is
+    // wrong.
     static bool parse(const std::string &text, CProtocolLine &line, std::string &reason);
 
 private:

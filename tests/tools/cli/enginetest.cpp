@@ -62,6 +62,24 @@ TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
           "error message=\"depth must be a whole number from 1 to 64, not '65'\"\n"
           "error message=\"seed must be a whole number from 0 to 4294967295, not '-1'\"\n" },
         { { "pos pos=\"" + Initial }, "error message=\"the value of pos has no closing quote\"\n" },
+        // The first word decides: one not known is passed over whatever
+        // follows it.
+        { { "frob = x", "hello a=\"b", "\"", "hub\"", "x a=1 a=2" }, "" },
+        // A known word with arguments that do not read: an error.
+        { { "ping \"", "ping a=\"b", "ping a\"b c\"" },
+          "error message=\"a quote is not closed\"\n"
+          "error message=\"the value of a has no closing quote\"\n"
+          "error message=\"a quote outside a quoted value\"\n" },
+        { { "level depth=3 depth=4", "ping extra extra=1" },
+          "error message=\"depth is given twice\"\nerror message=\"extra is given twice\"\n" },
+        // A position line that does not read is a position refused.
+        { { "pos pos=\"" + Initial + "\"x", "go think seed=7" },
+          "error message=\"text after the closing quote of pos\"\n"
+          "error message=\"no position: the last one could not be taken\"\n" },
+        // No line at all, whatever the word.
+        { { std::string("pi\0ng", 5), std::string("frob a=\0", 8), "ping\r\r", "\r\r" },
+          "error message=\"a NUL byte in the line\"\nerror message=\"a NUL byte in the line\"\n"
+          "error message=\"a CR inside the line\"\nerror message=\"a CR inside the line\"\n" },
     };
     for (const auto &row : rows)
         EXPECT_EQ(transcript(row.lines), row.answers) << row.lines.front();
