@@ -121,5 +121,9 @@ std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line) cons
 
 std::vector<CProtocolLine> CEngineSession::error(const std::string &message)
 {
-    return { CProtocolLine(CProtocolWords::Error).with("message", message) };
+    // The message may quote any byte the referee sent: escaped, it stays
+    // one line of printable text.
+    return {
+        CProtocolLine(CProtocolWords::Error).with("message", CQuotedText::printable(message))
+    };
 }

@@ -25,7 +25,8 @@ public:
     std::vector<CProtocolLine> answer(const std::string &text);
     // Whether a quit line has come.
     bool hasQuit() const { return m_quit; }
-    // The answer to a line that cannot be taken.
+    // The answer to a line that cannot be taken: the message with every
+    // byte outside printable ASCII escaped as \xhh and a backslash as \\.
     static std::vector<CProtocolLine> error(const std::string &message);
 
 private:

@@ -80,6 +80,12 @@ TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
         { { std::string("pi\0ng", 5), std::string("frob a=\0", 8), "ping\r\r", "\r\r" },
           "error message=\"a NUL byte in the line\"\nerror message=\"a NUL byte in the line\"\n"
           "error message=\"a CR inside the line\"\nerror message=\"a CR inside the line\"\n" },
+        // A reply holds no byte outside printable ASCII, and a backslash is
+        // doubled.
+        { { "level depth=\x01\x1b[31m\xff\\", "level depth=\xc3\xa9\t1" },
+          "error message=\"depth must be a whole number from 1 to 64, not "
+          "'\\x01\\x1b[31m\\xff\\\\'\"\n"
+          "error message=\"depth must be a whole number from 1 to 64, not '\\xc3\\xa9'\"\n" },
     };
     for (const auto &row : rows)
         EXPECT_EQ(transcript(row.lines), row.answers) << row.lines.front();
