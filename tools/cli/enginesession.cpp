@@ -7,6 +7,8 @@
 #include "tools/protocol/protocolstep.h"
 #include "tools/protocol/protocolwords.h"
 
+#include <algorithm>
+
 CEngineSession::CEngineSession()
 {
     m_position.reset();
@@ -72,7 +74,10 @@ std::vector<CProtocolLine> CEngineSession::setPosition(const CProtocolLine &line
 
 bool CEngineSession::playSteps(const std::string &steps, std::string &error)
 {
-    for (const std::string &step : CPositionText::split(steps, ' ')) {
+    // A tab separates steps as a blank does.
+    std::string spaced = steps;
+    std::replace(spaced.begin(), spaced.end(), '\t', ' ');
+    for (const std::string &step : CPositionText::split(spaced, ' ')) {
         if (step.empty())
             continue;
         int from, to;

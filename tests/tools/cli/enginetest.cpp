@@ -86,6 +86,10 @@ TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
           "error message=\"depth must be a whole number from 1 to 64, not "
           "'\\x01\\x1b[31m\\xff\\\\'\"\n"
           "error message=\"depth must be a whole number from 1 to 64, not '\\xc3\\xa9'\"\n" },
+        // A tab separates steps as a blank does.
+        { { "pos pos=\"" + Initial + "\" moves=\"22-18\t11-15 \t\"", "level depth=5",
+            "go think seed=7" },
+          "done move=18x11\n" },
     };
     for (const auto &row : rows)
         EXPECT_EQ(transcript(row.lines), row.answers) << row.lines.front();
