@@ -30,7 +30,9 @@ bool CEngineCommand::run(const Call &call, std::string &) const
     CEngineSession session;
     std::string text;
     bool tooLong = false;
-    while (!session.hasQuit() && readLine(text, tooLong)) {
+    for (bool first = true; !session.hasQuit() && readLine(text, tooLong); first = false) {
+        if (first && text.rfind(CProtocolLine::ByteOrderMark, 0) == 0)
+            text.erase(0, CProtocolLine::ByteOrderMark.size());
         const std::vector<CProtocolLine> answers = tooLong
             ? CEngineSession::error("a line over " + std::to_string(CProtocolLine::MaxLength)
                                     + " bytes")

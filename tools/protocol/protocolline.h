@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One line of the engine protocol: a command word, then arguments separated
@@ -22,6 +23,9 @@ public:
     // The longest line either side reads: memory stays bounded whatever the
     // other side writes.
     static constexpr std::size_t MaxLength = 64 * 1024;
+    // The UTF-8 byte-order mark: at the very start of the input, before the
+    // first line, it is dropped.
+    static constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
 
     CProtocolLine() = default;
     explicit CProtocolLine(std::string command);

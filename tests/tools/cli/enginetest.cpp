@@ -1,7 +1,10 @@
+#include "tools/cli/enginecommand.h"
 #include "tools/cli/enginesession.h"
 #include "tools/protocol/protocolline.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -17,6 +20,18 @@ std::string transcript(const std::vector<std::string> &lines)
             answers += answer.text() + '\n';
     }
     return answers;
+}
+
+// Runs the engine command on the input and gives what it wrote.
+std::string engineOutput(const std::string &input)
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const CEngineCommand command(in);
+    std::string error;
+    EXPECT_TRUE(command.run({ {}, {}, out, err, false }, error));
+    EXPECT_EQ(err.str(), "");
+    return out.str();
 }
 
 } // namespace
@@ -93,6 +108,23 @@ TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
     };
     for (const auto &row : rows)
         EXPECT_EQ(transcript(row.lines), row.answers) << row.lines.front();
+}
+
+TEST(EngineCommand, ReadsTheInputLineByLine)
+{
+    const struct
+    {
+        std::string input;
+        std::string output;
+    } rows[] = {
+        // A byte-order mark only at the very start of the input.
+        { "\xef\xbb\xbfping\n\xef\xbb\xbfping\n", "pong\n" },
+        { std::string("pi\0ng\n", 6) + "ping\r\r\nping",
+          "error message=\"a NUL byte in the line\"\nerror message=\"a CR inside the "
+          "line\"\npong\n" },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(engineOutput(row.input), row.output) << row.input.substr(0, 20);
 }
 
 TEST(EngineSession, StopsAtQuit)
