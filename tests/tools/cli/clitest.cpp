@@ -1,16 +1,12 @@
+#include "clirun.h"
+
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -25,174 +21,6 @@ const std::string Usage
       "                    [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
       "                    [--elo-model MODEL] [--timeout SECONDS] | openings |\n"
       "                    replay [--keep-going] | tally [--complete] | engine\n";
-
-struct Outcome
-{
-    std::string out;
-    std::string err;
-    int status;
-};
-
-std::string slurp(const std::string &path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::remove(path.c_str());
-    return text.str();
-}
-
-// Where one of the tool's standard streams goes: its file, stem.in, .out or
-// .err, or one of the ways of losing it, or a terminal, read back as the
-// file would be. A broken pipe is met with SIGPIPE ignored, as under many
-// supervisors.
-enum class Target { File, FullDevice, Closed, BrokenPipe, Folder, Terminal };
-
-// The test's end of the terminal a tool writes on, or -1.
-int terminal = -1;
-
-// Descriptor fd as target says; gives the end of a pipe to close once the
-// tool has it.
-int addStream(posix_spawn_file_actions_t &actions, int fd, Target target, const std::string &stem)
-{
-    const char *const suffixes[] = { ".in", ".out", ".err" };
-    const int flags = fd == STDIN_FILENO ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
-    int pipeEnds[2] = { -1, -1 };
-    switch (target) {
-    case Target::File:
-        posix_spawn_file_actions_addopen(&actions, fd, (stem + suffixes[fd]).c_str(), flags, 0600);
-        break;
-    case Target::FullDevice:
-        posix_spawn_file_actions_addopen(&actions, fd, "/dev/full", O_WRONLY, 0);
-        break;
-    case Target::Closed:
-        posix_spawn_file_actions_addclose(&actions, fd);
-        break;
-    case Target::BrokenPipe:
-        signal(SIGPIPE, SIG_IGN);
-        EXPECT_EQ(pipe(pipeEnds), 0);
-        close(pipeEnds[0]);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], fd);
-        break;
-    case Target::Folder:
-        posix_spawn_file_actions_addopen(&actions, fd, testing::TempDir().c_str(), O_RDONLY, 0);
-        break;
-    case Target::Terminal:
-        terminal = posix_openpt(O_RDWR | O_NOCTTY);
-        EXPECT_TRUE(terminal != -1 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
-        posix_spawn_file_actions_addopen(&actions, fd, ptsname(terminal), O_RDWR | O_NOCTTY, 0);
-        break;
-    }
-    return pipeEnds[1];
-}
-
-// Starts the tool named by CHECKERS_CLI with the given arguments and
-// standard input, with Ctrl-C as by default, in a process group of its own
-// as a shell's job; target says where the stream on descriptor fd goes.
-// With a script, bash runs it instead, with the tool as $0 and the
-// arguments after it. Gives the process id, or -1.
-pid_t startCli(const std::vector<std::string> &arguments, const std::string &input,
-               const std::string &stem, Target target, int fd = STDOUT_FILENO,
-               const std::string &script = "")
-{
-    const char *tool = std::getenv("CHECKERS_CLI");
-    if (tool == nullptr) {
-        ADD_FAILURE() << "CHECKERS_CLI is not set";
-        return -1;
-    }
-    const char *program = script.empty() ? tool : "/bin/bash";
-    std::vector<char *> argv { const_cast<char *>(program) };
-    if (!script.empty())
-        argv.insert(argv.end(),
-                    { const_cast<char *>("-c"), const_cast<char *>(script.c_str()),
-                      const_cast<char *>(tool) });
-    for (const std::string &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::ofstream(stem + ".in") << input;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    int pipeEnd = -1;
-    for (const int stream : { STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO })
-        pipeEnd = std::max(pipeEnd,
-                           addStream(actions, stream, stream == fd ? target : Target::File, stem));
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t interrupt;
-    sigemptyset(&interrupt);
-    sigaddset(&interrupt, SIGINT);
-    posix_spawnattr_setsigdefault(&attributes, &interrupt);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
-    pid_t child;
-    const int spawned = posix_spawn(&child, program, &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    if (pipeEnd != -1)
-        close(pipeEnd);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << program;
-        return -1;
-    }
-    return child;
-}
-
-// A process ended by a signal gives minus its number.
-Outcome finishCli(pid_t child, const std::string &stem)
-{
-    int status = 0;
-    waitpid(child, &status, 0);
-    std::remove((stem + ".in").c_str());
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-    if (terminal != -1) {
-        std::ofstream shown(stem + ".err", std::ios::app);
-        char buffer[4096];
-        for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
-            shown.write(buffer, got);
-        close(terminal);
-        terminal = -1;
-    }
-    return { slurp(stem + ".out"), slurp(stem + ".err"), code };
-}
-
-std::string stemOf()
-{
-    return testing::TempDir() + "cli" + std::to_string(getpid());
-}
-
-// Polls until ready says so while the tool runs. A tool that ended first
-// fails the test with what it wrote on standard error, instead of leaving
-// the test waiting for ever.
-bool awaitWhileRunning(pid_t child, const std::string &stem, const std::function<bool()> &ready)
-{
-    while (!ready()) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) {
-            ADD_FAILURE() << "the tool ended first: " << slurp(stem + ".err");
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
-// Runs the tool and waits for it.
-Outcome runCli(const std::vector<std::string> &arguments, const std::string &input = "",
-               Target target = Target::File, int fd = STDOUT_FILENO)
-{
-    const std::string stem = stemOf();
-    const pid_t child = startCli(arguments, input, stem, target, fd);
-    return child == -1 ? Outcome { "", "", -1 } : finishCli(child, stem);
-}
-
-void expectOutput(const std::vector<std::string> &arguments, const std::string &out,
-                  const std::string &input = "")
-{
-    const Outcome outcome = runCli(arguments, input);
-    EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.out, out);
-    EXPECT_EQ(outcome.err, "");
-}
 
 } // namespace
 
@@ -481,22 +309,6 @@ TEST(Cli, AnswersHelpAndVersion)
                  "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
-namespace {
-
-// The games, less the date they were played and, if asked, their Event.
-std::string undated(const std::string &pdn, bool eventToo = false)
-{
-    std::istringstream lines(pdn);
-    std::string kept;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("[Date ", 0) != 0 && (!eventToo || line.rfind("[Event ", 0) != 0))
-            kept += line + '\n';
-    }
-    return kept;
-}
-
-} // namespace
-
 // The games run on threads of the tool: its test also runs under
 // ThreadSanitizer.
 TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
@@ -518,17 +330,20 @@ TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
     EXPECT_EQ(std::count(one.err.begin(), one.err.end(), '\n'), 3) << one.err;
     EXPECT_EQ(one.err.substr(0, one.err.find('\n')), three.err.substr(0, three.err.find('\n')));
 
+    const Outcome plain = runCli({ "match", "poor", "2", "6", "7" });
+    EXPECT_EQ(plain.err, "");
+    EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')), one.err.substr(0, one.err.find('\n')));
+    EXPECT_NE(undated(runCli({ "match", "poor", "2", "6", "8", "--pdn" }).out), undated(one.out));
+
+    std::string reason;
+    if (!openTerminal(reason))
+        GTEST_SKIP() << "no pseudo-terminal: " << reason;
     // On a terminal, the progress line is blank before the summary.
     const Outcome shown = runCli(oneJob, "", Target::Terminal, STDERR_FILENO);
     const std::string beforeSummary = shown.err.substr(0, shown.err.find("result "));
     const std::string lastDrawn
         = beforeSummary.substr(beforeSummary.rfind('\r', beforeSummary.size() - 2) + 1);
     EXPECT_EQ(lastDrawn.find_first_not_of(" \r"), std::string::npos) << shown.err;
-
-    const Outcome plain = runCli({ "match", "poor", "2", "6", "7" });
-    EXPECT_EQ(plain.err, "");
-    EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')), one.err.substr(0, one.err.find('\n')));
-    EXPECT_NE(undated(runCli({ "match", "poor", "2", "6", "8", "--pdn" }).out), undated(one.out));
 }
 
 TEST(Cli, WritesMatchGamesInPdn)
@@ -619,17 +434,6 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
     }
 }
 
-namespace {
-
-std::string tempFile(const std::string &name, const std::string &text)
-{
-    std::string path = testing::TempDir() + name;
-    std::ofstream(path) << text;
-    return path;
-}
-
-} // namespace
-
 // The deck is the same on every run, and as a file it plays the games that
 // --ballot plays. The test stops depth 2 against 1 after 17 pairs, all won
 // by 2, whatever the jobs: no game after the stop is written or counted,
@@ -707,60 +511,6 @@ TEST(Cli, RefusesBadOpeningsFiles)
         std::remove(file.c_str());
     }
 }
-
-namespace {
-
-// The move text of each game, without its tags.
-std::string moveTexts(const std::string &pdn)
-{
-    std::istringstream lines(pdn);
-    std::string kept;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind('[', 0) != 0)
-            kept += line + '\n';
-    }
-    return kept;
-}
-
-bool hasLiveMember(int group)
-{
-    for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
-        // /proc/PID/stat: PID (NAME) STATE PPID PGRP ...; NAME may hold blanks.
-        std::ifstream stat(entry.path() / "stat");
-        std::string text;
-        std::getline(stat, text);
-        const std::size_t name = text.rfind(')');
-        if (name == std::string::npos)
-            continue;
-        std::istringstream fields(text.substr(name + 1));
-        char state = 0;
-        int parent = 0, processGroup = 0;
-        fields >> state >> parent >> processGroup;
-        if (processGroup == group && state != 'Z')
-            return true;
-    }
-    return false;
-}
-
-// Whether a process of the group is still alive after a second: one that
-// was killed may take a moment to die, and stays a zombie until its new
-// parent reaps it.
-bool groupIsLeft(int group)
-{
-    for (int tries = 0; tries < 100; ++tries) {
-        if (!hasLiveMember(group))
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
-std::string fakeEngine(const std::string &mode)
-{
-    return std::string("3@bash ") + FAKE_ENGINE + ' ' + mode;
-}
-
-} // namespace
 
 TEST(Cli, PlaysEnginesAsTheBuiltInPlayerPlays)
 {
