@@ -36,6 +36,10 @@ public:
         std::ostream &err;
         // Whether err is a terminal, where a line may be redrawn in place.
         bool errIsTerminal;
+        // Set by a run that failed for a cause outside its input, such as
+        // an engine that could not be started again: its status is then 1,
+        // not 2.
+        mutable bool failedOutside = false;
     };
 
     virtual ~CCommand() = default;

@@ -314,7 +314,9 @@ int CCommandLine::runCommand(const CCommand &command, const CCommand::Call &call
     if (err.fail())
         return InputOrOutputFailed;
     if (!ran)
-        return error.empty() ? BadInput : fail(error, err);
+        return error.empty()
+            ? BadInput
+            : fail(error, err, call.failedOutside ? InputOrOutputFailed : BadInput);
     return Success;
 }
 

@@ -1,25 +1,19 @@
 #include "matchcommand.h"
 
 #include "interruption.h"
-#include "matchside.h"
-#include "tools/match/ballotdeck.h"
 #include "tools/match/matchfaults.h"
 #include "tools/match/matchfigures.h"
+#include "tools/match/matchgame.h"
 #include "tools/match/matchrunner.h"
-#include "tools/match/openingfile.h"
+#include "tools/match/matchspec.h"
+#include "tools/match/matchsummary.h"
 #include "tools/match/progressline.h"
-#include "tools/pdn/pdnwriter.h"
-#include "tools/position/numbertext.h"
-#include "tools/position/quotedtext.h"
+#include "tools/match/searchplayer.h"
+#include "tools/referee/engineplayer.h"
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <optional>
-#include <sched.h>
-#include <thread>
 #include <unistd.h>
 
 std::string CMatchCommand::name() const
@@ -34,20 +28,24 @@ std::vector<std::string> CMatchCommand::parameters() const
 
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
-    return { { "games", "FROM-TO" },   { "jobs", "N", 'j' },    { "pdn", "" },    { "ballot", "" },
-             { "openings", "FILE" },   { "sprt", "ELO0,ELO1" }, { "alpha", "A" }, { "beta", "B" },
-             { "elo-model", "MODEL" }, { "timeout", "SECONDS" } };
+    std::vector<Option> options;
+    for (const CMatchSpec::Option &option : CMatchSpec::options())
+        options.push_back({ option.name, option.value, option.letter });
+    return options;
 }
 
 std::string CMatchCommand::help() const
 {
-    return "GAMES games (1 to 100000) of the computer against itself from the initial "
+    return "GAMES games (1 to 10000000) of the computer against itself from the initial "
            "position, A with White in the odd-numbered games, each move step a search as in the "
            "game. A and B are poor, medium or good (depth 1, 3 or 5), a depth from 1 to 9, or "
            "DEPTH@COMMAND: the engine program COMMAND (split into words at blanks, double quotes "
            "grouping them; no shell) asked over the engine protocol for each of its steps at "
            "DEPTH; an illegal step, a crash, a time-out or a broken reply loses it the game, "
-           "which a Termination tag records, and the summary counts its faults. "
+           "which a Termination tag records, and the summary counts its faults. An engine that "
+           "cannot be started again ends the match after that game, with status 1. "
+           "NAME=PLAYER names a player, NAME letters, digits, '.', '_' and '-': the tags, the "
+           "summary and the Event use it; two players that differ must not share a name. "
            "SEED is 0 to 4294967295.\n"
            "Each search seeds its generator with the low 32 bits of "
            "splitmix64(splitmix64(splitmix64(SEED) + GAME) + PLY), GAME the game's number from 1 "
@@ -84,49 +82,41 @@ std::string CMatchCommand::help() const
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
 {
-    CMatchSide a, b;
-    int total, first, last, jobs;
-    std::uint32_t seed;
-    std::chrono::milliseconds timeout;
-    CMatchEvent::Setup setup;
+    CMatchSpec spec;
     std::vector<COpening> openings;
-    if (!a.read(call.arguments[0], "A", error) || !b.read(call.arguments[1], "B", error)
-        || !readNumber(call.arguments[2], "GAMES", 1, MaxGames, total, error)
-        || !readSeed(call.arguments[3], seed, error) || !readRange(call, total, first, last, error)
-        || !readJobs(call, jobs, error) || !readSprt(call, total, setup.sprt, error)
-        || !readOpenings(call, setup, openings, error) || !readTimeout(call, timeout, error)
-        || !a.probe(timeout, error) || !b.probe(timeout, error))
+    if (!spec.read(call.arguments, call.options, error) || !spec.loadOpenings(openings, error)
+        || !identify(spec.a(), spec.timeout(), error) || !identify(spec.b(), spec.timeout(), error)
+        || !spec.checkNames(error))
         return false;
-    const int games = last - first + 1;
-    const bool pdn = call.options.count("pdn") > 0;
-    const CPdnWriter::Tags tags {
-        CMatchEvent::text(call.arguments, setup), "?", today(), 0, a.tag(), b.tag(), "", ""
-    };
-    CMatchFigures figures(!openings.empty(), setup.sprt);
+    const int games = spec.last() - spec.first() + 1;
+    const CPdnWriter::Tags tags { spec.event(), "?", today(), 0, "", "", "", "" };
+    CMatchFigures figures(spec.isPaired(), spec.sprt());
     CMatchFaults faults;
-    // A shard cannot know whether the match stopped before it.
-    const bool mayStop = call.options.count("games") == 0;
     int played = 0;
     long long steps = 0;
+    // The engine that could not be started again, and why.
+    std::string gone;
     std::optional<CProgressLine> progress;
     if (call.errIsTerminal)
         progress.emplace(call.err, games,
                          [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
-        figures.add(game.number(), game.result());
-        if (game.fault() != CMatchPlayer::Fault::None)
-            faults.add((game.faultSide() == CGameState::White)
-                           == CMatchRunner::isWhiteA(game.number()),
-                       game.fault());
+        // Faults after the test's stop are no more counted than the games.
+        if (figures.add(game.number(), game.halfPointsOfA())
+            && game.fault() != CMatchPlayer::Fault::None)
+            faults.add(game.faultOfA(), game.fault());
         ++played;
         steps += static_cast<long long>(game.steps().size());
-        if (!pdn)
+        if (!game.goneReason().empty())
+            gone = (game.faultOfA() ? spec.a() : spec.b()).label()
+                + " could not be started again, so the match ends: " + game.goneReason();
+        if (!spec.writesPdn())
             return;
         // The games may go to the same terminal: not over the progress line.
         if (progress)
             progress->clear();
-        writeGame(call.out, tags, game);
+        writeGame(call.out, tags, spec, game);
     };
     const auto onProgress = [&progress](int done) {
         if (progress)
@@ -136,176 +126,54 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     // command line says which. The test ends it after a whole pair.
     const CInterruption interruption;
     const auto healthy = [&call] { return call.out.good() && !CInterruption::requested(); };
-    const auto goOn = [&] { return healthy() && !(mayStop && figures.isDecided()); };
-    const auto makeSeats = [&a, &b, timeout] {
-        return CMatchRunner::Seats { a.makePlayer(timeout), b.makePlayer(timeout) };
+    const auto goOn
+        = [&] { return healthy() && gone.empty() && (spec.isShard() || !figures.isDecided()); };
+    const auto makeSeats = [&spec] {
+        return CMatchRunner::Seats { makePlayer(spec.a(), spec.timeout()),
+                                     makePlayer(spec.b(), spec.timeout()) };
     };
-    CMatchRunner(makeSeats, seed, std::move(openings))
-        .run(first, games, jobs, onGame, onProgress, goOn);
+    CMatchRunner(CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings)))
+        .run(spec.first(), games, spec.jobs(), onGame, onProgress, goOn);
     if (progress)
         progress->clear();
     if (!healthy())
         return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    (pdn ? call.err : call.out) << figures.scoreLines(a.label(), b.label())
-                                << speedLine(played, steps, seconds) << '\n'
-                                << figures.pairLines(a.label(), b.label())
-                                << faults.lines(a.label(), b.label());
-    return true;
+    (spec.writesPdn() ? call.err : call.out)
+        << CMatchSummary(spec.a().label(), spec.b().label())
+               .text(figures, CMatchSummary::speedLine(played, steps, seconds), faults);
+    call.failedOutside = !gone.empty();
+    error = gone;
+    return gone.empty();
 }
 
-void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchGame &game)
+bool CMatchCommand::identify(CPlayerSpec &player, std::chrono::milliseconds timeout,
+                             std::string &error)
+{
+    return !player.isEngine() || CEnginePlayer::identify(player, timeout, error);
+}
+
+std::shared_ptr<CMatchPlayer> CMatchCommand::makePlayer(const CPlayerSpec &player,
+                                                        std::chrono::milliseconds timeout)
+{
+    if (player.isEngine())
+        return std::make_shared<CEnginePlayer>(player, timeout);
+    return std::make_shared<CSearchPlayer>(player.depth());
+}
+
+void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchSpec &spec,
+                              const CMatchGame &game)
 {
     tags.round = game.number();
     tags.fen = game.fen();
     tags.termination = game.termination();
-    if (!CMatchRunner::isWhiteA(game.number()))
+    tags.white = spec.a().tag();
+    tags.black = spec.b().tag();
+    if (!game.seat().aIsWhite())
         std::swap(tags.white, tags.black);
     out << (game.number() > 1 ? "\n" : "") << CPdnWriter::write(tags, game.steps(), game.result())
         << std::flush;
-}
-
-std::string CMatchCommand::speedLine(int games, long long steps, double seconds)
-{
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "%d game%s, %lld move steps in %.2f s: %.2f games and %.0f move steps per second",
-                  games, games == 1 ? "" : "s", steps, seconds, games / seconds, steps / seconds);
-    return text;
-}
-
-// All the games unless --games names some.
-bool CMatchCommand::readRange(const Call &call, int total, int &first, int &last,
-                              std::string &error)
-{
-    const auto given = call.options.find("games");
-    if (given == call.options.end()) {
-        first = 1;
-        last = total;
-        return true;
-    }
-    const std::string &text = given->second;
-    const std::string::size_type dash = text.find('-');
-    if (dash != std::string::npos && CNumberText::parse(text.substr(0, dash), first)
-        && CNumberText::parse(text.substr(dash + 1), last) && first >= 1 && first <= last
-        && last <= total)
-        return true;
-    error = "--games must be FROM-TO, game numbers from 1 to " + std::to_string(total)
-        + " with FROM not after TO, not '" + text + "'";
-    return false;
-}
-
-// The test's settings, if --sprt is given; the other options of the test
-// mean nothing without it.
-bool CMatchCommand::readSprt(const Call &call, int total, std::optional<CSprt::Settings> &sprt,
-                             std::string &error)
-{
-    const auto given = call.options.find("sprt");
-    if (given == call.options.end()) {
-        for (const char *option : { "alpha", "beta", "elo-model" }) {
-            if (call.options.count(option) > 0) {
-                error = std::string("--") + option + " belongs to the test: it needs --sprt";
-                return false;
-            }
-        }
-        return true;
-    }
-    CSprt::Settings settings;
-    if (!readElos(given->second, settings, error) || !readRate(call, "alpha", settings.alpha, error)
-        || !readRate(call, "beta", settings.beta, error) || !readModel(call, settings, error))
-        return false;
-    error = CSprt::fault(settings);
-    if (error.empty() && (total < 2 || total % 2 != 0))
-        error = "with --sprt GAMES must be even and at least 2, whole pairs, not "
-            + std::to_string(total);
-    sprt = settings;
-    return error.empty();
-}
-
-bool CMatchCommand::readElos(const std::string &text, CSprt::Settings &settings, std::string &error)
-{
-    const std::string::size_type comma = text.find(',');
-    if (comma != std::string::npos && CNumberText::parse(text.substr(0, comma), settings.elo0)
-        && CNumberText::parse(text.substr(comma + 1), settings.elo1))
-        return true;
-    error = "--sprt must be ELO0,ELO1, two numbers, not " + CQuotedText::quote(text);
-    return false;
-}
-
-bool CMatchCommand::readRate(const Call &call, const std::string &name, double &rate,
-                             std::string &error)
-{
-    const auto given = call.options.find(name);
-    if (given == call.options.end() || CNumberText::parse(given->second, rate))
-        return true;
-    error = "--" + name + " must be a number, not " + CQuotedText::quote(given->second);
-    return false;
-}
-
-bool CMatchCommand::readModel(const Call &call, CSprt::Settings &settings, std::string &error)
-{
-    const auto given = call.options.find("elo-model");
-    if (given == call.options.end() || CSprt::parseModel(given->second, settings.model))
-        return true;
-    error = "--elo-model must be normalized or logistic, not " + CQuotedText::quote(given->second);
-    return false;
-}
-
-// The openings the games start from: the deck's, a file's or none.
-bool CMatchCommand::readOpenings(const Call &call, CMatchEvent::Setup &setup,
-                                 std::vector<COpening> &openings, std::string &error)
-{
-    setup.ballot = call.options.count("ballot") > 0;
-    const auto file = call.options.find("openings");
-    if (file == call.options.end()) {
-        if (setup.ballot)
-            openings = CBallotDeck::openings();
-        return true;
-    }
-    if (setup.ballot) {
-        error = "--ballot and --openings both name the openings: give one";
-        return false;
-    }
-    const std::string &path = file->second;
-    setup.openings = path.substr(path.find_last_of('/') + 1);
-    return COpeningFile::read(path, openings, error);
-}
-
-// How long an engine may take to answer: a positive number of seconds.
-bool CMatchCommand::readTimeout(const Call &call, std::chrono::milliseconds &timeout,
-                                std::string &error)
-{
-    const auto given = call.options.find("timeout");
-    double seconds = DefaultTimeout;
-    if (given != call.options.end()
-        && (!CNumberText::parse(given->second, seconds) || seconds <= 0 || seconds > MaxTimeout)) {
-        error = "--timeout must be a number of seconds above 0 and up to "
-            + std::to_string(MaxTimeout) + ", not " + CQuotedText::quote(given->second);
-        return false;
-    }
-    // At least a millisecond, the finest wait there is.
-    timeout = std::chrono::milliseconds(std::max(std::llround(seconds * 1000), 1LL));
-    return true;
-}
-
-bool CMatchCommand::readJobs(const Call &call, int &jobs, std::string &error)
-{
-    const auto given = call.options.find("jobs");
-    if (given != call.options.end())
-        return readNumber(given->second, "--jobs", 1, MaxJobs, jobs, error);
-    jobs = processors();
-    return true;
-}
-
-// As nproc counts them: the processors this process may run on, which
-// taskset or a container may have narrowed.
-int CMatchCommand::processors()
-{
-    cpu_set_t set;
-    if (sched_getaffinity(0, sizeof set, &set) == 0)
-        return std::clamp(CPU_COUNT(&set), 1, MaxJobs);
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, MaxJobs);
 }
 
 std::string CMatchCommand::today()

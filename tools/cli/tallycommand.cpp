@@ -1,5 +1,6 @@
 #include "tallycommand.h"
 
+#include "tools/match/matchsummary.h"
 #include "tools/match/matchtally.h"
 #include "tools/pdn/pdnreader.h"
 
@@ -63,10 +64,10 @@ bool CTallyCommand::summarise(const Call &call, const CMatchTally &tally, std::s
     }
     if (call.options.count("complete") > 0 && !tally.isComplete(error))
         return false;
-    const std::string &a = tally.labelA(), &b = tally.labelB();
     const CMatchFigures figures = tally.figures();
-    call.out << figures.scoreLines(a, b) << figures.score().games() << " of "
-             << tally.event().games() << " games\n"
-             << figures.pairLines(a, b) << tally.faults().lines(a, b);
+    call.out << CMatchSummary(tally.spec().a().label(), tally.spec().b().label())
+                    .text(figures,
+                          CMatchSummary::countLine(figures.score().games(), tally.spec().games()),
+                          tally.faults());
     return true;
 }

@@ -9,7 +9,6 @@ constexpr CMatchPlayer::Fault Faults[]
     = { CMatchPlayer::Fault::Crash, CMatchPlayer::Fault::Timeout, CMatchPlayer::Fault::Illegal,
         CMatchPlayer::Fault::Broken };
 const char *const Kinds[] = { "crash", "time", "illegal step", "broken reply" };
-const char *const Counts[] = { "crashes", "timeouts", "illegal", "broken" };
 // A tag value is bounded, whatever an engine wrote.
 constexpr std::size_t MaxDetail = 60;
 
@@ -28,21 +27,6 @@ std::string prefixOf(int side)
 void CMatchFaults::add(bool playerA, Fault fault)
 {
     ++m_counts[playerA ? 0 : 1][static_cast<std::size_t>(indexOf(fault))];
-}
-
-std::string CMatchFaults::lines(const std::string &a, const std::string &b) const
-{
-    return line(a, m_counts[0]) + line(b, m_counts[1]);
-}
-
-std::string CMatchFaults::line(const std::string &name, const std::array<int, 4> &counts)
-{
-    if (counts == std::array<int, 4> {})
-        return "";
-    std::string text = "faults " + name;
-    for (std::size_t kind = 0; kind < counts.size(); ++kind)
-        text += std::string(" ") + Counts[kind] + ' ' + std::to_string(counts[kind]);
-    return text + '\n';
 }
 
 std::string CMatchFaults::termination(Fault fault, int side, const std::string &detail)

@@ -14,11 +14,11 @@ class CMatchFaults
 {
 public:
     using Fault = CMatchPlayer::Fault;
+    // The crashes, time-outs, illegal steps and broken replies of a player.
+    using Counts = std::array<int, 4>;
 
     void add(bool playerA, Fault fault);
-    // A line "faults NAME crashes C timeouts T illegal I broken B" for each
-    // player that had a fault, A first.
-    std::string lines(const std::string &a, const std::string &b) const;
+    const Counts &counts(bool playerA) const { return m_counts[playerA ? 0 : 1]; }
 
     // The tag's text for side (a CGameState::Side) at fault.
     static std::string termination(Fault fault, int side, const std::string &detail);
@@ -26,10 +26,8 @@ public:
     static bool readTermination(const std::string &text, Fault &fault, int &side);
 
 private:
-    static std::string line(const std::string &name, const std::array<int, 4> &counts);
-
-    // For A and B, the crashes, time-outs, illegal steps and broken replies.
-    std::array<std::array<int, 4>, 2> m_counts {};
+    // A's, then B's.
+    std::array<Counts, 2> m_counts {};
 };
 
 #endif

@@ -18,9 +18,10 @@ std::uint64_t splitmix64(std::uint64_t z)
 // The rules end every game: captures are finite and the draw rule bounds
 // the moves between them. A step the rules refuse loses the game for the
 // player that chose it, so that no player can make a game loop.
-CMatchGame::CMatchGame(int number, const COpening &opening, CMatchPlayer &white,
-                       CMatchPlayer &black, std::uint32_t seed, const std::atomic<bool> &stop)
+CMatchGame::CMatchGame(int number, const COpening &opening, CMatchPlayer &a, CMatchPlayer &b,
+                       std::uint32_t seed, const std::atomic<bool> &stop)
     : m_number(number)
+    , m_seat(number)
     , m_fen(opening.fen())
     , m_steps(opening.steps())
 {
@@ -32,7 +33,7 @@ CMatchGame::CMatchGame(int number, const COpening &opening, CMatchPlayer &white,
         if (position.pendingCaptureCount == 0)
             wholeMoves = m_steps.size();
         const int side = position.sideToMove;
-        CMatchPlayer &player = side == CGameState::White ? white : black;
+        CMatchPlayer &player = m_seat.isA(side) ? a : b;
         int from = -1, to = -1;
         std::string detail;
         CMatchPlayer::Fault fault = player.chooseStep(
@@ -46,6 +47,7 @@ CMatchGame::CMatchGame(int number, const COpening &opening, CMatchPlayer &white,
         }
         if (fault != CMatchPlayer::Fault::None) {
             forfeit(side, fault, detail, wholeMoves);
+            m_goneReason = player.goneReason();
             return;
         }
         m_steps.emplace_back(from, to);
@@ -61,7 +63,7 @@ void CMatchGame::forfeit(int side, CMatchPlayer::Fault fault, const std::string 
     m_steps.resize(wholeMoves);
     m_result = side == CGameState::White ? CGameState::BlackWins : CGameState::WhiteWins;
     m_fault = fault;
-    m_faultSide = side;
+    m_faultOfA = m_seat.isA(side);
     m_termination = CMatchFaults::termination(fault, side, detail);
 }
 

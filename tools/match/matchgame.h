@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_MATCH_MATCHGAME_H
 
 #include "matchplayer.h"
+#include "matchseat.h"
 #include "opening.h"
 
 #include <atomic>
@@ -20,10 +21,11 @@ class CMatchGame
 public:
     using Step = std::pair<int, int>;
 
-    // Game number `number` of a match with the given seed, from the
-    // opening, whose steps count as played ones for the seeds. Once stop is
-    // set, the game ends after the step under way, without a result.
-    CMatchGame(int number, const COpening &opening, CMatchPlayer &white, CMatchPlayer &black,
+    // Game number `number` of a match with the given seed between players
+    // a and b, seated as CMatchSeat says, from the opening, whose steps
+    // count as played ones for the seeds. Once stop is set, the game ends
+    // after the step under way, without a result.
+    CMatchGame(int number, const COpening &opening, CMatchPlayer &a, CMatchPlayer &b,
                std::uint32_t seed, const std::atomic<bool> &stop);
 
     // The seed of the search for the move step after `ply` steps of game
@@ -32,6 +34,7 @@ public:
     static std::uint32_t searchSeed(std::uint32_t seed, int number, int ply);
 
     int number() const { return m_number; }
+    const CMatchSeat &seat() const { return m_seat; }
     // The opening's FEN, empty for the initial position.
     const std::string &fen() const { return m_fen; }
     // From the start position: the opening's steps, then the game's; after
@@ -39,23 +42,31 @@ public:
     const std::vector<Step> &steps() const { return m_steps; }
     // A CGameState::Result, or CPosition::NoResult if it was stopped.
     int result() const { return m_result; }
+    // What A scored, in half points: 0, 1 or 2.
+    int halfPointsOfA() const { return m_seat.halfPointsOfA(m_result); }
     // What lost the game, if a player's fault did: Fault::None otherwise.
     CMatchPlayer::Fault fault() const { return m_fault; }
-    // The side at fault, a CGameState::Side, and its Termination tag.
-    int faultSide() const { return m_faultSide; }
+    // Whether A was the player at fault.
+    bool faultOfA() const { return m_faultOfA; }
+    // The Termination tag of a game lost by a fault.
     const std::string &termination() const { return m_termination; }
+    // Why the player at fault can play no more, if it cannot: the match
+    // ends with this game.
+    const std::string &goneReason() const { return m_goneReason; }
 
 private:
     void forfeit(int side, CMatchPlayer::Fault fault, const std::string &detail,
                  std::size_t wholeMoves);
 
     int m_number;
+    CMatchSeat m_seat;
     std::string m_fen;
     std::vector<Step> m_steps;
     int m_result;
     CMatchPlayer::Fault m_fault = CMatchPlayer::Fault::None;
-    int m_faultSide = 0;
+    bool m_faultOfA = false;
     std::string m_termination;
+    std::string m_goneReason;
 };
 
 #endif

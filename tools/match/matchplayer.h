@@ -24,6 +24,9 @@ public:
     virtual Fault chooseStep(const CGameState &position, std::uint32_t seed,
                              const std::atomic<bool> &stop, int &from, int &to, std::string &detail)
         = 0;
+    // Why the player can play no more, after a fault that showed it; empty
+    // while it can.
+    virtual std::string goneReason() const { return {}; }
 };
 
 #endif

@@ -1,12 +1,10 @@
 #include "matchrunner.h"
 
-#include "searchplayer.h"
-
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -16,50 +14,45 @@ namespace {
 // comes: Ctrl-C is a flag that wakes nothing.
 constexpr std::chrono::milliseconds Tick(100);
 
-// What the workers share with the thread that hands the games on.
+// How many games a job may run ahead of the last game handed on, so that
+// the games waiting for one slow game stay few however long the match.
+constexpr int AheadPerJob = 4;
+
+// What the workers share with the thread that hands the games on. Games
+// are counted by their index from the first.
 struct Shared
 {
     std::mutex mutex;
-    std::condition_variable changed;
+    // A game was finished.
+    std::condition_variable finishedOne;
+    // Games were handed on, or the match stops.
+    std::condition_variable handedOn;
     int next = 0;
     int finished = 0;
-    std::vector<std::optional<CMatchGame>> games;
+    int handed = 0;
+    // The games finished and not handed on yet.
+    std::map<int, CMatchGame> waiting;
     std::atomic<bool> stop { false };
 };
 
 } // namespace
 
-CMatchRunner::CMatchRunner(int depthA, int depthB, std::uint32_t seed,
-                           std::vector<COpening> openings)
-    : CMatchRunner(
-        [depthA, depthB] {
-            return Seats { std::make_shared<CSearchPlayer>(depthA),
-                           std::make_shared<CSearchPlayer>(depthB) };
-        },
-        seed, std::move(openings))
+CMatchRunner::CMatchRunner(JobMaker makeJob)
+    : m_makeJob(std::move(makeJob))
 { }
 
-CMatchRunner::CMatchRunner(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings)
-    : m_makePlayer([makeSeats = std::move(makeSeats), seed, openings = std::move(openings)] {
+CMatchRunner::JobMaker CMatchRunner::seated(SeatMaker makeSeats, std::uint32_t seed,
+                                            std::vector<COpening> openings)
+{
+    return [makeSeats = std::move(makeSeats), seed, openings = std::move(openings)] {
         return [seats = makeSeats(), seed, &openings](int number, const std::atomic<bool> &stop) {
-            const bool aIsWhite = isWhiteA(number);
             const COpening opening = openings.empty()
                 ? COpening()
                 : openings[static_cast<std::size_t>(
                     openingOf(number, static_cast<int>(openings.size())))];
-            return CMatchGame(number, opening, aIsWhite ? *seats.a : *seats.b,
-                              aIsWhite ? *seats.b : *seats.a, seed, stop);
+            return CMatchGame(number, opening, *seats.a, *seats.b, seed, stop);
         };
-    })
-{ }
-
-CMatchRunner::CMatchRunner(Player player)
-    : m_makePlayer([player = std::move(player)] { return player; })
-{ }
-
-bool CMatchRunner::isWhiteA(int game)
-{
-    return game % 2 == 1;
+    };
 }
 
 int CMatchRunner::openingOf(int game, int count)
@@ -73,24 +66,28 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
     if (jobs == 1)
         return runHere(first, games, onGame, onProgress, goOn);
     Shared shared;
-    shared.games.resize(games);
-    const auto work = [this, &shared, first, games] {
-        const Player player = m_makePlayer();
+    const int ahead = AheadPerJob * jobs;
+    const auto work = [this, &shared, first, games, ahead] {
+        const GamePlay play = m_makeJob();
         for (;;) {
             int index;
             {
-                const std::lock_guard<std::mutex> lock(shared.mutex);
+                std::unique_lock<std::mutex> lock(shared.mutex);
+                shared.handedOn.wait(lock, [&shared, games, ahead] {
+                    return shared.stop || shared.next == games
+                        || shared.next < shared.handed + ahead;
+                });
                 if (shared.stop || shared.next == games)
                     return;
                 index = shared.next++;
             }
-            CMatchGame game = player(first + index, shared.stop);
+            CMatchGame game = play(first + index, shared.stop);
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
-                shared.games[index] = std::move(game);
+                shared.waiting.emplace(index, std::move(game));
                 ++shared.finished;
             }
-            shared.changed.notify_one();
+            shared.finishedOne.notify_one();
         }
     };
     std::vector<std::thread> workers;
@@ -100,19 +97,21 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
 
     // Games are handed on outside the lock, so that writing them never
     // holds up a worker.
-    int handed = 0;
     bool going = true;
     std::unique_lock<std::mutex> lock(shared.mutex);
-    while (going && handed < games) {
-        shared.changed.wait_for(lock, Tick,
-                                [&shared, handed] { return shared.games[handed].has_value(); });
+    const auto nextIsIn = [&shared] {
+        return !shared.waiting.empty() && shared.waiting.begin()->first == shared.handed;
+    };
+    while (going && shared.handed < games) {
+        shared.finishedOne.wait_for(lock, Tick, nextIsIn);
         std::vector<CMatchGame> ready;
-        for (; handed < games && shared.games[handed]; ++handed) {
-            ready.push_back(std::move(*shared.games[handed]));
-            shared.games[handed].reset();
+        for (; nextIsIn(); ++shared.handed) {
+            ready.push_back(std::move(shared.waiting.begin()->second));
+            shared.waiting.erase(shared.waiting.begin());
         }
         const int finished = shared.finished;
         lock.unlock();
+        shared.handedOn.notify_all();
         for (auto game = ready.begin(); going && game != ready.end(); ++game) {
             onGame(*game);
             going = goOn();
@@ -124,6 +123,7 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
     }
     shared.stop = true;
     lock.unlock();
+    shared.handedOn.notify_all();
     for (std::thread &worker : workers)
         worker.join();
     return going;
@@ -135,9 +135,9 @@ bool CMatchRunner::runHere(int first, int games, const GameHandler &onGame,
                            const ProgressHandler &onProgress, const Continuation &goOn) const
 {
     const std::atomic<bool> never { false };
-    const Player player = m_makePlayer();
+    const GamePlay play = m_makeJob();
     for (int done = 1; done <= games; ++done) {
-        onGame(player(first + done - 1, never));
+        onGame(play(first + done - 1, never));
         if (!goOn())
             return false;
         onProgress(done);

@@ -17,10 +17,10 @@ class CMatchRunner
 public:
     // Plays game `number`; may give up between two move steps once stop is
     // set, since the game is then thrown away.
-    using Player = std::function<CMatchGame(int number, const std::atomic<bool> &stop)>;
-    // Makes the Player of one job, which may keep state of its own, such as
-    // its engine processes, from game to game.
-    using PlayerMaker = std::function<Player()>;
+    using GamePlay = std::function<CMatchGame(int number, const std::atomic<bool> &stop)>;
+    // Makes the GamePlay of one job, which may keep state of its own, such
+    // as its engine processes, from game to game.
+    using JobMaker = std::function<GamePlay()>;
     // The two players of one job, A and B.
     struct Seats
     {
@@ -34,14 +34,12 @@ public:
     // Asked after each game handed on and at each tick: false ends the match.
     using Continuation = std::function<bool()>;
 
-    // Between depths A and B, A with White in the odd-numbered games; both
-    // games of a pair from the pair's opening (see openingOf), or all from
-    // the initial position when there is none.
-    CMatchRunner(int depthA, int depthB, std::uint32_t seed, std::vector<COpening> openings = {});
-    // The same between the players that makeSeats makes for each job.
-    CMatchRunner(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings);
-    // Every job plays with the same player.
-    explicit CMatchRunner(Player player);
+    explicit CMatchRunner(JobMaker makeJob);
+
+    // The jobs of a match between the players that makeSeats makes for
+    // each job: both games of a pair from the pair's opening (see
+    // openingOf), or all from the initial position when there is none.
+    static JobMaker seated(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings);
 
     // Plays `games` games from number `first` on, `jobs` at a time. Hands
     // each game to onGame in game order, and reports progress at least once
@@ -53,8 +51,6 @@ public:
         int first, int games, int jobs, const GameHandler &onGame,
         const ProgressHandler &onProgress, const Continuation &goOn = [] { return true; }) const;
 
-    // Whether A plays White in game number `game`: in the odd-numbered ones.
-    static bool isWhiteA(int game);
     // The opening of game `game` among `count`: games 2k - 1 and 2k, pair
     // k, play opening k, the openings taken in turn from the first.
     static int openingOf(int game, int count);
@@ -63,7 +59,7 @@ private:
     bool runHere(int first, int games, const GameHandler &onGame, const ProgressHandler &onProgress,
                  const Continuation &goOn) const;
 
-    const PlayerMaker m_makePlayer;
+    const JobMaker m_makeJob;
 };
 
 #endif

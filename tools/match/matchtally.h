@@ -1,9 +1,9 @@
 #ifndef CHECKERS_TOOLS_MATCH_MATCHTALLY_H
 #define CHECKERS_TOOLS_MATCH_MATCHTALLY_H
 
-#include "matchevent.h"
 #include "matchfaults.h"
 #include "matchfigures.h"
+#include "matchspec.h"
 
 #include <map>
 #include <string>
@@ -28,41 +28,33 @@ public:
     bool isComplete(std::string &error) const;
 
     // Both after a game is in.
-    const CMatchEvent &event() const { return m_event; }
+    const CMatchSpec &spec() const { return m_spec; }
     CMatchFigures figures() const;
     // The faults of the games the figures count, from their Termination
     // tags.
     CMatchFaults faults() const;
     int games() const { return m_read; }
-    // The players' names in the summary's lines.
-    const std::string &labelA() const { return m_labelA; }
-    const std::string &labelB() const { return m_labelB; }
 
 private:
     struct Game
     {
         // Its place in the input.
         int read;
-        int result;
+        int halfPointsOfA;
         CMatchPlayer::Fault fault;
         bool faultOfA;
     };
 
     bool readEvent(const std::string &event, std::string &error);
-    bool readLabels(const CPdnReader &reader, int round, std::string &error);
-    bool readLabel(const std::string &player, const std::string &tag, std::string &label,
-                   std::string &error) const;
     bool readRound(const std::string &text, int &round, std::string &error) const;
     bool readForfeit(const CPdnReader &reader, int round, Game &game, std::string &error) const;
     bool fail(const std::string &reason, std::string &error) const;
 
     std::string m_eventText;
-    CMatchEvent m_event;
+    CMatchSpec m_spec;
 
     // Each Round read.
     std::map<int, Game> m_rounds;
-    std::string m_labelA;
-    std::string m_labelB;
     int m_read = 0;
 };
 

@@ -2,19 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
 // The 97.5% point of the standard normal distribution.
 constexpr double Normal975 = 1.959963984540054;
-
-std::string signedText(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%+.1f", value);
-    return text;
-}
 
 } // namespace
 
@@ -41,17 +33,4 @@ CNormalizedElo::CNormalizedElo(const CPentanomial::Counts &counts)
 double CNormalizedElo::scale()
 {
     return 800 / std::log(10.0);
-}
-
-std::string CNormalizedElo::line(const std::string &a) const
-{
-    if (m_pairs == 0)
-        return "normalized Elo of " + a + ": none, no pair of games was complete";
-    if (!hasValue())
-        return "normalized Elo of " + a
-            + ": none, every pair scored the same, so the scores"
-              " do not spread";
-    return "normalized Elo of " + a + ": " + signedText(m_value) + " (95% interval "
-        + signedText(m_value - m_halfWidth) + " to " + signedText(m_value + m_halfWidth) + ") over "
-        + std::to_string(m_pairs) + (m_pairs == 1 ? " pair" : " pairs");
 }

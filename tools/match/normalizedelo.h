@@ -3,8 +3,6 @@
 
 #include "pentanomial.h"
 
-#include <string>
-
 // The normalized Elo (nElo) of pair counts: how far the mean score per game
 // lies from 1/2, in standard deviations of a game, scaled as Elo is,
 // (mu - 1/2) / (sqrt 2 sigma) * 800 / ln 10, mu and sigma over the pairs
@@ -19,11 +17,9 @@ public:
 
     // Whether the pairs' scores spread at all.
     bool hasValue() const { return m_sigma > 0; }
+    int pairs() const { return m_pairs; }
     double value() const { return m_value; }
     double halfWidth() const { return m_halfWidth; }
-    // The value and interval for people, for side a.
-    std::string line(const std::string &a) const;
-
     // The factor that turns a mean over sigma into nElo: 800 / ln 10.
     static double scale();
 

@@ -11,11 +11,3 @@ int CPentanomial::pairs() const
 {
     return std::accumulate(m_counts.begin(), m_counts.end(), 0);
 }
-
-std::string CPentanomial::line() const
-{
-    std::string text = "pairs";
-    for (const int count : m_counts)
-        text += ' ' + std::to_string(count);
-    return text;
-}

@@ -2,7 +2,6 @@
 #define CHECKERS_TOOLS_MATCH_PENTANOMIAL_H
 
 #include <array>
-#include <string>
 
 // The pairs of games of a match counted by what one side scored over the
 // two: 0, 1/2, 1, 1 1/2 or 2 points. The games of a pair share an opening
@@ -18,8 +17,6 @@ public:
 
     const Counts &counts() const { return m_counts; }
     int pairs() const;
-    // "pairs P0 P1 P2 P3 P4".
-    std::string line() const;
 
 private:
     Counts m_counts {};

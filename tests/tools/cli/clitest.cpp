@@ -1,12 +1,15 @@
 #include "clirun.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -154,6 +157,9 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "0", "poor", "2", "1" },
         { "match", "poor", "10", "2", "1" },
         { "match", "poor", "poor", "0", "1" },
+        { "match", "poor", "poor", "10000001", "1" },
+        { "match", "x=3", "x=2", "2", "1" },
+        { "match", "x y=3", "2", "2", "1" },
         { "match", "poor", "poor", "2", "-1" },
         { "match", "poor", "poor", "2" },
         { "match", "poor", "poor", "2", "1", "--jobs", "0" },
@@ -295,7 +301,7 @@ TEST(Cli, AnswersHelpAndVersion)
     for (const char *statement :
          { "POS is one argument, SQUARES SIDE [PENDING [PLIES]]", "PLIES counts the moves",
            "0 to 41", "DEPTH (0 to 64)", "DEPTH (1 to 64)", "SEED (0 to 4294967295)",
-           "GAMES games (1 to 100000)", "SEED is 0 to 4294967295", "1 to 256",
+           "GAMES games (1 to 10000000)", "SEED is 0 to 4294967295", "1 to 256",
            "a depth from 1 to 9", "Date tag is the local date", "'--' ends them",
            "1 if the input or the output failed", "FROM to square TO (0 to 31)", "--sprt ELO0,ELO1",
            "0.05 each", "normalized|logistic", "2k-1 and 2k play" }) {
@@ -523,6 +529,52 @@ TEST(Cli, PlaysEnginesAsTheBuiltInPlayerPlays)
               std::string::npos);
     EXPECT_EQ(engines.err.substr(0, engines.err.find(' ', 7)), "result 3@checkers-cli");
     EXPECT_EQ(runCli({ "tally" }, engines.out).out.substr(0, 40), engines.err.substr(0, 40));
+    // Lines ended by CR LF, and an info line as long as a line may be.
+    for (const char *mode : { "crlf", "long-info" }) {
+        const Outcome fake = runCli({ "match", fakeEngine(mode), "2", "4", "9", "--pdn", "-j2" });
+        EXPECT_EQ(fake.status, 0) << fake.err;
+        EXPECT_EQ(moveTexts(fake.out), moveTexts(builtIn.out)) << mode;
+    }
+}
+
+// A player is named as asked everywhere; an engine stands in the Event by
+// its name and depth, so shards played with other commands for it add up,
+// and a command may hold a quote.
+TEST(Cli, NamesPlayersAndAddsUpShardsWhateverTheCommand)
+{
+    const std::string tool = std::getenv("CHECKERS_CLI");
+    const Outcome named
+        = runCli({ "match", "best=3@" + tool + " engine", "weak=2", "2", "9", "--pdn" });
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(named.err.substr(0, named.err.find('\n')), "result best weak 1 1 0");
+    EXPECT_NE(named.out.find("[Event \"checkers-cli match best=3@checkers-cli weak=2 2 9\"]\n"
+                             "[Site \"?\"]\n"),
+              std::string::npos)
+        << named.out;
+    EXPECT_NE(named.out.find("[White \"best\"]\n[Black \"weak\"]"), std::string::npos);
+    EXPECT_EQ(runCli({ "tally" }, named.out).out.substr(0, 22), "result best weak 1 1 0");
+
+    const std::string quoted = testing::TempDir() + "it's-cli";
+    std::remove(quoted.c_str());
+    ASSERT_EQ(symlink(tool.c_str(), quoted.c_str()), 0);
+    const Outcome first
+        = runCli({ "match", "3@" + tool + " engine", "2", "4", "9", "--pdn", "--games", "1-2" });
+    const Outcome second
+        = runCli({ "match", "3@" + quoted + " engine", "2", "4", "9", "--pdn", "--games", "3-4" });
+    EXPECT_EQ(second.status, 0) << second.err;
+    const Outcome whole = runCli({ "tally", "--complete" }, second.out + first.out);
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    const std::string builtIn = runCli({ "match", "3", "2", "4", "9" }).out;
+    EXPECT_EQ(whole.out.substr(0, whole.out.find('\n')),
+              "result 3@checkers-cli" + builtIn.substr(8, builtIn.find('\n') - 8));
+    std::remove(quoted.c_str());
+
+    // Two engines that call themselves alike are told apart by name only.
+    const Outcome alike
+        = runCli({ "match", fakeEngine("illegal"), fakeEngine("forward"), "2", "1" });
+    EXPECT_EQ(alike.status, 2);
+    EXPECT_EQ(alike.err.substr(0, 61),
+              "checkers-cli: A and B are two players named 3@checkers-cli: n");
 }
 
 TEST(Cli, ForfeitsTheGamesOfAnEngineAtFault)
@@ -540,8 +592,14 @@ TEST(Cli, ForfeitsTheGamesOfAnEngineAtFault)
         { "illegal", "White forfeits, illegal step: 32-1",
           "crashes 0 timeouts 0 illegal 2 broken 0", 2 },
         // Two whole moves, then the third ask finds no engine.
-        { "crash", "White forfeits, crash: the engine has ended or closed its output",
+        { "crash", "White forfeits, crash: exit status 3",
           "crashes 2 timeouts 0 illegal 0 broken 0", 3 },
+        { "segfault", "White forfeits, crash: killed by signal 11 (Segmentation fault)",
+          "crashes 2 timeouts 0 illegal 0 broken 0", 3 },
+        { "close-output", "White forfeits, crash: closed its output",
+          "crashes 2 timeouts 0 illegal 0 broken 0", 3 },
+        { "twice", "White forfeits, broken reply: an answer nobody asked for: 'done move=",
+          "crashes 0 timeouts 0 illegal 0 broken 2", 3 },
         { "hang", "White forfeits, time: no answer in time",
           "crashes 0 timeouts 2 illegal 0 broken 0", 3 },
         { "endless", "White forfeits, broken reply: a line over 65536 bytes: 'info nodes=1",
@@ -565,7 +623,9 @@ TEST(Cli, ForfeitsTheGamesOfAnEngineAtFault)
             << outcome.err;
         const Outcome tally = runCli({ "tally", "--complete" }, outcome.out);
         EXPECT_EQ(tally.status, 0) << tally.err;
-        EXPECT_NE(tally.out.find(row.faults), std::string::npos) << tally.out;
+        EXPECT_NE(tally.out.find("faults 3@checkers-cli " + std::string(row.faults) + '\n'),
+                  std::string::npos)
+            << tally.out;
         EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << row.mode;
         // Each faulty process is ended and one started again for the next
         // game; none is left.
@@ -575,6 +635,52 @@ TEST(Cli, ForfeitsTheGamesOfAnEngineAtFault)
             EXPECT_FALSE(groupIsLeft(group)) << row.mode;
         EXPECT_EQ(count, row.starts) << row.mode;
     }
+}
+
+// An engine that cannot be started again ends the match after the game it
+// lost so, with what was played summed up and status 1.
+TEST(Cli, EndsTheMatchWhenAnEngineCannotStartAgain)
+{
+    const std::string once = testing::TempDir() + "fake-engine-once";
+    std::remove(once.c_str());
+    setenv("FAKE_ENGINE_ONCE", once.c_str(), 1);
+    const Outcome outcome
+        = runCli({ "match", fakeEngine("once"), "2", "40", "1", "--pdn", "--sprt", "0,50" });
+    unsetenv("FAKE_ENGINE_ONCE");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.out.find("[Termination \"White forfeits, crash: could not be started again: "
+                               "exit status 1\"]"),
+              std::string::npos)
+        << outcome.out;
+    EXPECT_EQ(outcome.out.find("[Round \"2\"]"), std::string::npos);
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), "result 3@checkers-cli 2 0 1 0");
+    EXPECT_EQ(outcome.err.substr(outcome.err.rfind('\n', outcome.err.size() - 2) + 1),
+              "checkers-cli: 3@checkers-cli could not be started again, so the match ends: exit "
+              "status 1\n");
+    std::remove(once.c_str());
+}
+
+// What an engine started is ended with it, even a daemon in a session of
+// its own; faults are counted as the games are, up to the test's stop.
+TEST(Cli, LeavesNothingRunningAndCountsFaultsUpToTheStop)
+{
+    const std::string daemons = testing::TempDir() + "fake-engine-daemons";
+    std::remove(daemons.c_str());
+    setenv("FAKE_ENGINE_DAEMONS", daemons.c_str(), 1);
+    EXPECT_EQ(runCli({ "match", fakeEngine("daemon"), "2", "2", "1", "-j2" }).status, 0);
+    unsetenv("FAKE_ENGINE_DAEMONS");
+    std::ifstream pids(daemons);
+    int count = 0;
+    for (int pid; pids >> pid; ++count)
+        EXPECT_FALSE(std::filesystem::exists("/proc/" + std::to_string(pid))) << pid;
+    EXPECT_GE(count, 2);
+
+    const Outcome shard = runCli({ "match", fakeEngine("illegal"), "2", "40", "1", "--ballot",
+                                   "--sprt", "0,50", "--games", "1-40", "--pdn" });
+    const std::string faults = shard.err.substr(shard.err.find("faults "));
+    EXPECT_EQ(faults, "faults 3@checkers-cli crashes 0 timeouts 0 illegal 28 broken 0\n");
+    const Outcome tally = runCli({ "tally" }, shard.out);
+    EXPECT_EQ(tally.out.substr(tally.out.find("faults ")), faults);
 }
 
 TEST(Cli, RefusesEnginesThatCannotPlay)
@@ -591,6 +697,9 @@ TEST(Cli, RefusesEnginesThatCannotPlay)
         { "10@engine",
           "checkers-cli: A must be poor, medium, good, a depth from 1 to 9 or "
           "DEPTH@COMMAND, not '10@engine'\n" },
+        { "good@checkers-cli engine",
+          "checkers-cli: A must be poor, medium, good, a depth from 1 to 9 or "
+          "DEPTH@COMMAND, not 'good@checkers-cli engine'\n" },
     };
     for (const auto &row : rows) {
         const Outcome outcome = runCli({ "match", row.player, "3", "2", "1", "--timeout", "0.3" });
@@ -621,8 +730,12 @@ TEST(Cli, EndsItsEnginesOnCtrlC)
             groups.push_back(group);
         return groups.size() >= 3;
     }));
+    // The engines would answer no sooner than the 60 s time-out: the tool
+    // must not wait for them.
+    const auto interrupted = std::chrono::steady_clock::now();
     kill(child, SIGINT);
     const Outcome outcome = finishCli(child, stem);
+    EXPECT_LT(std::chrono::steady_clock::now() - interrupted, std::chrono::seconds(30));
     EXPECT_EQ(outcome.status, -SIGINT);
     EXPECT_EQ(outcome.out, "");
     for (const int group : groups)

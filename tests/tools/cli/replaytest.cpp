@@ -1,6 +1,7 @@
 #include "tools/cli/commandline.h"
 #include "tools/cli/replaycommand.h"
 #include "tools/match/matchrunner.h"
+#include "tools/match/searchplayer.h"
 #include "tools/pdn/pdnwriter.h"
 #include "tools/position/position.h"
 #include "tools/position/positiontext.h"
@@ -242,21 +243,26 @@ TEST(Replay, KeepsGoingPastBadGames)
 TEST(Replay, ReadsBackEveryGameMatchWrites)
 {
     std::string pdn, expected;
-    CMatchRunner(1, 2, 5).run(
-        1, 1000, 2,
-        [&](const CMatchGame &game) {
-            pdn += CPdnWriter::write(
-                       { "match", "?", "2026.12.07", game.number(), "A", "B", "", "" },
-                       game.steps(), game.result())
-                + "\n";
-            CPosition position;
-            for (const auto &[from, to] : game.steps())
-                ASSERT_TRUE(position.makeMove(from, to));
-            ASSERT_EQ(position.result(), game.result());
-            expected += CPositionText::format(position) + ' '
-                + CPdnWriter::resultToken(game.result()) + '\n';
-        },
-        [](int) {});
+    const auto depthsOneAndTwo = [] {
+        return CMatchRunner::Seats { std::make_shared<CSearchPlayer>(1),
+                                     std::make_shared<CSearchPlayer>(2) };
+    };
+    CMatchRunner(CMatchRunner::seated(depthsOneAndTwo, 5, {}))
+        .run(
+            1, 1000, 2,
+            [&](const CMatchGame &game) {
+                pdn += CPdnWriter::write(
+                           { "match", "?", "2026.12.07", game.number(), "A", "B", "", "" },
+                           game.steps(), game.result())
+                    + "\n";
+                CPosition position;
+                for (const auto &[from, to] : game.steps())
+                    ASSERT_TRUE(position.makeMove(from, to));
+                ASSERT_EQ(position.result(), game.result());
+                expected += CPositionText::format(position) + ' '
+                    + CPdnWriter::resultToken(game.result()) + '\n';
+            },
+            [](int) {});
     const Outcome outcome = replay(pdn);
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(outcome.out, expected);

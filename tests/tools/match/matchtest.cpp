@@ -2,10 +2,11 @@
 #include "tools/match/balancerule.h"
 #include "tools/match/ballotdeck.h"
 #include "tools/match/elointerval.h"
-#include "tools/match/matchevent.h"
 #include "tools/match/matchfigures.h"
 #include "tools/match/matchrunner.h"
-#include "tools/match/matchscore.h"
+#include "tools/match/matchseat.h"
+#include "tools/match/matchspec.h"
+#include "tools/match/matchsummary.h"
 #include "tools/match/progressline.h"
 #include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
@@ -77,43 +78,41 @@ TEST(EloInterval, HoldsAtTheExtremes)
     }
 }
 
-// A wins as White in the odd-numbered games and as Black in the others.
-TEST(MatchScore, CreditsEachSideByItsColour)
+namespace {
+
+// The summary of games 1, 2, ... with these results, without the line of
+// the caller's own.
+std::string summaryOf(const std::vector<int> &results, const CMatchFigures &start,
+                      const CMatchFaults &faults = {})
 {
-    CMatchScore score;
-    score.add(CGameState::WhiteWins, true);
-    score.add(CGameState::BlackWins, false);
-    score.add(CGameState::BlackWins, false);
-    score.add(CGameState::WhiteWins, false);
-    score.add(CGameState::Draw, true);
-    EXPECT_EQ(score.resultLine("a", "b"), "result a b 3 1 1");
-    EXPECT_EQ(score.strengthLine("a", "b"),
-              "a scored 70.0% against b: Elo difference +147 (95% interval -135 to +486)");
-    // Draws and B's wins apart.
-    score.add(CGameState::Draw, false);
-    EXPECT_EQ(score.resultLine("a", "b"), "result a b 3 1 2");
+    CMatchFigures figures = start;
+    for (std::size_t game = 1; game <= results.size(); ++game)
+        figures.add(static_cast<int>(game),
+                    CMatchSeat(static_cast<int>(game)).halfPointsOfA(results[game - 1]));
+    return CMatchSummary("a", "b").text(figures, "-", faults);
 }
 
-// A pair counts each game from A's colour in it, White in the odd game and
-// Black in the even one; a lone last game counts in the result only.
-TEST(MatchFigures, ScoresEachPairFromAsColours)
+} // namespace
+
+// A wins as White in the odd-numbered games and as Black in the others; a
+// pair counts each game from A's colour in it, and a lone last game counts
+// in the result only.
+TEST(MatchSummary, CreditsEachSideByItsColour)
 {
-    const int results[] = {
-        CGameState::WhiteWins, CGameState::BlackWins, // 2 points
-        CGameState::Draw,      CGameState::BlackWins, // 1 1/2
-        CGameState::WhiteWins, CGameState::Draw, // 1 1/2
-        CGameState::WhiteWins, CGameState::WhiteWins, // 1
-        CGameState::Draw,      CGameState::WhiteWins, // 1/2
-        CGameState::BlackWins,
-    };
-    CMatchFigures figures(true, std::nullopt);
-    for (int game = 1; game <= 11; ++game)
-        figures.add(game, results[game - 1]);
-    EXPECT_EQ(figures.score().resultLine("a", "b"), "result a b 5 3 3");
-    EXPECT_EQ(figures.pairLines("a", "b"),
-              "pairs 0 1 1 2 1\n"
-              "normalized Elo of a: +144.5 (95% interval -70.8 to +359.9) over 5 pairs\n");
-    EXPECT_EQ(CMatchFigures(false, std::nullopt).pairLines("a", "b"), "");
+    const int W = CGameState::WhiteWins, B = CGameState::BlackWins, D = CGameState::Draw;
+    EXPECT_EQ(summaryOf({ W, W, B, B, D, D }, CMatchFigures(false, std::nullopt)),
+              "result a b 2 2 2\n"
+              "a scored 50.0% against b: Elo difference 0 (95% interval -240 to +240)\n-\n");
+    CMatchFaults faults;
+    faults.add(false, CMatchPlayer::Fault::Timeout);
+    faults.add(false, CMatchPlayer::Fault::Broken);
+    EXPECT_EQ(
+        summaryOf({ W, B, D, B, W, D, W, W, D, W, B }, CMatchFigures(true, std::nullopt), faults),
+        "result a b 5 3 3\n"
+        "a scored 59.1% against b: Elo difference +64 (95% interval -114 to +251)\n-\n"
+        "pairs 0 1 1 2 1\n"
+        "normalized Elo of a: +144.5 (95% interval -70.8 to +359.9) over 5 pairs\n"
+        "faults b crashes 0 timeouts 1 illegal 0 broken 1\n");
 }
 
 // A wins every pair: the LLR is 2.91 after 16 pairs and 3.09 after 17, so
@@ -125,18 +124,20 @@ TEST(MatchFigures, StopsAfterThePairThatDecides)
     CMatchFigures figures(false, settings);
     int game = 0;
     while (!figures.isDecided() && game < 100) {
-        figures.add(++game, CGameState::WhiteWins);
-        figures.add(++game, CGameState::BlackWins);
+        ++game;
+        figures.add(game, 2);
+        ++game;
+        figures.add(game, 2);
     }
     EXPECT_EQ(game, 34);
-    figures.add(35, CGameState::Draw);
-    figures.add(36, CGameState::Draw);
+    figures.add(35, 1);
+    figures.add(36, 1);
     EXPECT_EQ(figures.lastGame(), 34);
     EXPECT_EQ(figures.score().games(), 34);
-    EXPECT_EQ(figures.pairLines("a", "b"),
-              "pairs 0 0 0 0 17\n"
-              "normalized Elo of a: none, every pair scored the same, so the scores do not spread\n"
-              "sprt 3.09 -2.94 2.94 H1\n"
+    EXPECT_EQ(figures.verdict(), CSprt::Verdict::H1);
+    EXPECT_EQ(figures.leftOut(), 2);
+    const std::string summary = CMatchSummary("a", "b").text(figures, "-", {});
+    EXPECT_EQ(summary.substr(summary.rfind("After")),
               "After 17 pairs the test accepts H1: the normalized Elo difference of a over b is "
               "50, not 0.\n"
               "2 games after the test's stop left out of these figures\n");
@@ -236,15 +237,22 @@ TEST(Sprt, AgreesWithAnIndependentComputation)
     }
 }
 
-// One match has one tag: only the form text() writes reads back.
-TEST(MatchEvent, ReadsOnlyTheCanonicalForm)
+// One match has one tag: only the form event() writes reads back.
+TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
 {
     const std::string base = "checkers-cli match 1 2 4 7";
     const std::string sprt = " --sprt 0,50 --alpha 0.05 --beta 0.1 --elo-model logistic";
-    CMatchEvent::Setup setup;
-    setup.ballot = true;
-    setup.sprt = CSprt::Settings { 0, 50, 0.05, 0.1, CSprt::Model::Logistic };
-    EXPECT_EQ(CMatchEvent::text({ "1", "2", "4", "7" }, setup), base + " --ballot" + sprt);
+    CMatchSpec spec;
+    std::string error;
+    ASSERT_TRUE(spec.read({ "1", "2", "4", "7" },
+                          { { "ballot", "" },
+                            { "sprt", "0,50" },
+                            { "beta", "0.1" },
+                            { "elo-model", "logistic" },
+                            { "jobs", "3" } },
+                          error))
+        << error;
+    EXPECT_EQ(spec.event(), base + " --ballot" + sprt);
     const std::pair<std::string, bool> rows[] = {
         { base, true },
         { base + " --ballot", true },
@@ -257,25 +265,48 @@ TEST(MatchEvent, ReadsOnlyTheCanonicalForm)
         { base + " --sprt 50,0 --alpha 0.05 --beta 0.1 --elo-model logistic", false },
         { base + " --sprt 0,50", false },
         { base + sprt + " --ballot", false },
+        { base + " --jobs 2", false },
+        { "checkers-cli match 1 2 5 7" + sprt, false },
+        { "checkers-cli match 1 2 10000001 7", false },
     };
     for (const auto &[text, canonical] : rows) {
-        CMatchEvent event;
-        EXPECT_EQ(event.parse(text), canonical) << text;
+        CMatchSpec read;
+        EXPECT_EQ(read.readEvent(text), canonical) << text;
         if (canonical) {
-            EXPECT_EQ(event.isPaired(), text != base) << text;
-            EXPECT_EQ(CMatchEvent::text({ "1", "2", "4", "7" }, event.setup()), text);
+            EXPECT_EQ(read.isPaired(), text != base) << text;
+            EXPECT_EQ(read.event(), text);
         }
     }
-    // An engine's command with blanks stands in single quotes.
-    const std::string engine = "5@cli engine --x";
-    EXPECT_EQ(CMatchEvent::text({ engine, "5", "4", "7" }, {}),
-              "checkers-cli match '5@cli engine --x' 5 4 7");
-    CMatchEvent event;
-    EXPECT_TRUE(event.parse("checkers-cli match '5@cli engine --x' 5 4 7 --ballot"));
-    EXPECT_EQ(event.a(), engine);
-    EXPECT_TRUE(event.setup().ballot);
-    EXPECT_FALSE(event.parse("checkers-cli match '5@cli engine 5 4 7"));
-    EXPECT_FALSE(event.parse("checkers-cli match 5@cli' 'engine 5 4 7"));
+    // An engine stands by the name it gave itself and its depth, not by its
+    // command; a named player by its name.
+    ASSERT_TRUE(spec.read({ "5@/opt/cli engine --x", "5", "4", "7" }, {}, error)) << error;
+    EXPECT_EQ(spec.a().words(), (std::vector<std::string> { "/opt/cli", "engine", "--x" }));
+    spec.a().identify("my engine", "1.0");
+    EXPECT_EQ(spec.event(), "checkers-cli match 5@my_engine 5 4 7");
+    const struct
+    {
+        std::string players;
+        std::string labels;
+    } named[] = {
+        { "5@my_engine 5", "5@my_engine 5" },
+        { "best=2@py_engine random=2@py_engine", "best random" },
+        { "strong=good 5", "strong 5" },
+        { "2@py 2@py", "2@py 2@py" },
+        { "x=5 x=5", "x x" },
+        { "x=5 x=3", "" },
+        { "2@py x=2@py", "2@py x" },
+        { "x=2@py x=2@pz", "" },
+        { "'5@cli engine' 5", "" },
+        { "a b=5 5", "" },
+    };
+    for (const auto &row : named) {
+        CMatchSpec read;
+        EXPECT_EQ(read.readEvent("checkers-cli match " + row.players + " 4 7"), !row.labels.empty())
+            << row.players;
+        if (!row.labels.empty()) {
+            EXPECT_EQ(read.a().label() + ' ' + read.b().label(), row.labels);
+        }
+    }
 }
 
 // The committed deck is every sequence of three steps that the rule keeps,
@@ -307,13 +338,15 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     std::condition_variable secondDone;
     bool second = false;
     CSearchPlayer depthOne(1);
-    const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (number == 1)
-            secondDone.wait(lock, [&second] { return second; });
-        second = second || number == 2;
-        secondDone.notify_all();
-        return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
+    const CMatchRunner runner([&] {
+        return [&](int number, const std::atomic<bool> &stop) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (number == 1)
+                secondDone.wait(lock, [&second] { return second; });
+            second = second || number == 2;
+            secondDone.notify_all();
+            return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
+        };
     });
     std::vector<int> order;
     EXPECT_TRUE(runner.run(
@@ -331,13 +364,15 @@ TEST(MatchRunner, HandsNoGameOnAfterTheStop)
     std::set<int> started;
     const auto startedSix = [&started] { return started.count(6) > 0; };
     CSearchPlayer depthOne(1);
-    const CMatchRunner runner([&](int number, const std::atomic<bool> &stop) {
-        std::unique_lock<std::mutex> lock(mutex);
-        started.insert(number);
-        changed.notify_all();
-        if (number == 5)
-            changed.wait(lock, startedSix);
-        return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
+    const CMatchRunner runner([&] {
+        return [&](int number, const std::atomic<bool> &stop) {
+            std::unique_lock<std::mutex> lock(mutex);
+            started.insert(number);
+            changed.notify_all();
+            if (number == 5)
+                changed.wait(lock, startedSix);
+            return CMatchGame(number, COpening(), depthOne, depthOne, 0, stop);
+        };
     });
     std::vector<int> order;
     const auto onGame = [&](const CMatchGame &game) {

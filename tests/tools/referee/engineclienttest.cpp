@@ -1,4 +1,4 @@
-#include "tools/referee/engineprocess.h"
+#include "tools/referee/engineclient.h"
 #include "tools/position/position.h"
 
 #include <cstdlib>
@@ -6,14 +6,14 @@
 
 namespace {
 
-using Fault = CEngineProcess::Fault;
+using Fault = CEngineClient::Fault;
 
 const std::chrono::milliseconds Timeout(2000);
 const std::atomic<bool> Never { false };
 
-std::string fake(const std::string &mode)
+std::vector<std::string> fake(const std::string &mode)
 {
-    return std::string("bash ") + FAKE_ENGINE + ' ' + mode;
+    return { "bash", FAKE_ENGINE, mode };
 }
 
 CPosition initial()
@@ -25,9 +25,9 @@ CPosition initial()
 
 } // namespace
 
-TEST(EngineProcess, GreetsTheEngineAndAsksForSteps)
+TEST(EngineClient, GreetsTheEngineAndAsksForSteps)
 {
-    CEngineProcess engine(std::string(std::getenv("CHECKERS_CLI")) + " engine", Timeout);
+    CEngineClient engine({ std::getenv("CHECKERS_CLI"), "engine" }, Timeout);
     std::string detail;
     ASSERT_EQ(engine.start(detail), Fault::None) << detail;
     EXPECT_EQ(engine.name(), "checkers-cli");
@@ -37,13 +37,13 @@ TEST(EngineProcess, GreetsTheEngineAndAsksForSteps)
     ASSERT_EQ(engine.think(initial(), 1, 1, Never, from, to, detail), Fault::None) << detail;
     EXPECT_EQ(from * 100 + to, 2318);
     // Lines the referee does not know, such as info, are passed over.
-    CEngineProcess forwarded(fake("forward"), Timeout);
+    CEngineClient forwarded(fake("forward"), Timeout);
     ASSERT_EQ(forwarded.start(detail), Fault::None) << detail;
     ASSERT_EQ(forwarded.think(initial(), 1, 7, Never, from, to, detail), Fault::None) << detail;
     EXPECT_EQ(from * 100 + to, 2217);
 }
 
-TEST(EngineProcess, NamesEveryFaultAndEndsTheEngine)
+TEST(EngineClient, NamesEveryFaultAndEndsTheEngine)
 {
     const struct
     {
@@ -53,7 +53,12 @@ TEST(EngineProcess, NamesEveryFaultAndEndsTheEngine)
         const char *detail;
     } rows[] = {
         { "illegal", 1, Fault::None, "" },
-        { "crash", 3, Fault::Crash, "the engine has ended or closed its output" },
+        { "crash", 3, Fault::Crash, "exit status 3" },
+        { "segfault", 3, Fault::Crash, "killed by signal 11 (Segmentation fault)" },
+        { "close-output", 3, Fault::Crash, "closed its output" },
+        { "twice", 1, Fault::Broken, "an answer nobody asked for: 'done move=24-19'" },
+        { "crlf", 3, Fault::None, "" },
+        { "long-info", 3, Fault::None, "" },
         { "hang", 1, Fault::Timeout, "no answer in time" },
         { "endless", 1, Fault::Broken,
           "a line over 65536 bytes: 'info nodes=1 info nodes=1 info nodes=1 i...'" },
@@ -62,7 +67,8 @@ TEST(EngineProcess, NamesEveryFaultAndEndsTheEngine)
         { "steps", 1, Fault::Broken, "done without one step: '22x15x8'" },
     };
     for (const auto &row : rows) {
-        CEngineProcess engine(fake(row.mode), std::chrono::milliseconds(500));
+        CEngineClient engine(fake(row.mode),
+                             std::chrono::milliseconds(row.fault == Fault::Timeout ? 500 : 60000));
         std::string detail;
         ASSERT_EQ(engine.start(detail), Fault::None) << row.mode << ": " << detail;
         Fault fault = Fault::None;

@@ -1,0 +1,301 @@
+#include "matchspec.h"
+
+#include "ballotdeck.h"
+#include "openingfile.h"
+#include "tools/position/numbertext.h"
+#include "tools/position/quotedtext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sched.h>
+#include <thread>
+
+namespace {
+
+const std::string Prefix = "checkers-cli match";
+
+// The blank-separated words; readEvent() takes only a tag that event()
+// writes back the same.
+std::vector<std::string> wordsOf(const std::string &text)
+{
+    std::vector<std::string> words(1);
+    for (const char c : text) {
+        if (c == ' ')
+            words.emplace_back();
+        else
+            words.back() += c;
+    }
+    return words;
+}
+
+bool readInteger(const std::string &text, const std::string &what, int min, int max, int &value,
+                 std::string &error)
+{
+    int number;
+    if (!CNumberText::parse(text, number) || number < min || number > max) {
+        error = what + " must be a whole number from " + std::to_string(min) + " to "
+            + std::to_string(max) + ", not " + CQuotedText::quote(text);
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+bool readRate(const std::string &name, const std::string &text, double &rate, std::string &error)
+{
+    if (CNumberText::parse(text, rate))
+        return true;
+    error = "--" + name + " must be a number, not " + CQuotedText::quote(text);
+    return false;
+}
+
+} // namespace
+
+const std::vector<CMatchSpec::Option> &CMatchSpec::options()
+{
+    static const std::vector<Option> table {
+        { "games", "FROM-TO", 0, false, nullptr, &CMatchSpec::readRange },
+        { "jobs", "N", 'j', false, nullptr, &CMatchSpec::readJobs },
+        { "pdn", "", 0, false, nullptr, &CMatchSpec::readPdn },
+        { "ballot", "", 0, true, nullptr, &CMatchSpec::readBallot },
+        { "openings", "FILE", 0, true, nullptr, &CMatchSpec::readOpenings },
+        { "sprt", "ELO0,ELO1", 0, true, nullptr, &CMatchSpec::readElos },
+        { "alpha", "A", 0, true, "sprt", &CMatchSpec::readAlpha },
+        { "beta", "B", 0, true, "sprt", &CMatchSpec::readBeta },
+        { "elo-model", "MODEL", 0, true, "sprt", &CMatchSpec::readModel },
+        { "timeout", "SECONDS", 0, false, nullptr, &CMatchSpec::readTimeout },
+    };
+    return table;
+}
+
+bool CMatchSpec::read(const std::vector<std::string> &arguments,
+                      const std::map<std::string, std::string> &options, std::string &error)
+{
+    *this = CMatchSpec();
+    m_jobs = processors();
+    m_timeout = std::chrono::milliseconds(std::llround(DefaultTimeout * 1000));
+    if (!readArguments(arguments, error))
+        return false;
+    for (const Option &option : CMatchSpec::options()) {
+        if (!readOption(option, options, error))
+            return false;
+    }
+    return check(error);
+}
+
+bool CMatchSpec::readArguments(const std::vector<std::string> &arguments, std::string &error)
+{
+    m_arguments = arguments;
+    if (!m_a.read(arguments[0], "A", error) || !m_b.read(arguments[1], "B", error)
+        || !readInteger(arguments[2], "GAMES", 1, MaxGames, m_games, error))
+        return false;
+    m_last = m_games;
+    if (CNumberText::parse(arguments[3], m_seed))
+        return true;
+    error = "SEED must be a whole number from 0 to 4294967295, not "
+        + CQuotedText::quote(arguments[3]);
+    return false;
+}
+
+bool CMatchSpec::readOption(const Option &option, const std::map<std::string, std::string> &given,
+                            std::string &error)
+{
+    const auto value = given.find(option.name);
+    if (value == given.end())
+        return true;
+    if (option.needs != nullptr && given.count(option.needs) == 0) {
+        error
+            = std::string("--") + option.name + " belongs to the test: it needs --" + option.needs;
+        return false;
+    }
+    return (this->*option.read)(value->second, error);
+}
+
+// What one option cannot tell alone.
+bool CMatchSpec::check(std::string &error) const
+{
+    if (m_sprt) {
+        error = CSprt::fault(*m_sprt);
+        if (error.empty() && m_games % 2 != 0)
+            error = "with --sprt GAMES must be even and at least 2, whole pairs, not "
+                + std::to_string(m_games);
+        if (!error.empty())
+            return false;
+    }
+    if (m_ballot && !m_openingsPath.empty()) {
+        error = "--ballot and --openings both name the openings: give one";
+        return false;
+    }
+    return true;
+}
+
+bool CMatchSpec::readRange(const std::string &value, std::string &error)
+{
+    m_shard = true;
+    const std::string::size_type dash = value.find('-');
+    if (dash != std::string::npos && CNumberText::parse(value.substr(0, dash), m_first)
+        && CNumberText::parse(value.substr(dash + 1), m_last) && m_first >= 1 && m_first <= m_last
+        && m_last <= m_games)
+        return true;
+    error = "--games must be FROM-TO, game numbers from 1 to " + std::to_string(m_games)
+        + " with FROM not after TO, not '" + value + "'";
+    return false;
+}
+
+bool CMatchSpec::readJobs(const std::string &value, std::string &error)
+{
+    return readInteger(value, "--jobs", 1, MaxJobs, m_jobs, error);
+}
+
+bool CMatchSpec::readPdn(const std::string &, std::string &)
+{
+    m_pdn = true;
+    return true;
+}
+
+bool CMatchSpec::readBallot(const std::string &, std::string &)
+{
+    m_ballot = true;
+    return true;
+}
+
+bool CMatchSpec::readOpenings(const std::string &value, std::string &)
+{
+    m_openingsPath = value;
+    m_openingsName = value.substr(value.find_last_of('/') + 1);
+    return true;
+}
+
+bool CMatchSpec::readElos(const std::string &value, std::string &error)
+{
+    CSprt::Settings settings;
+    const std::string::size_type comma = value.find(',');
+    if (comma == std::string::npos || !CNumberText::parse(value.substr(0, comma), settings.elo0)
+        || !CNumberText::parse(value.substr(comma + 1), settings.elo1)) {
+        error = "--sprt must be ELO0,ELO1, two numbers, not " + CQuotedText::quote(value);
+        return false;
+    }
+    m_sprt = settings;
+    return true;
+}
+
+bool CMatchSpec::readAlpha(const std::string &value, std::string &error)
+{
+    return readRate("alpha", value, m_sprt->alpha, error);
+}
+
+bool CMatchSpec::readBeta(const std::string &value, std::string &error)
+{
+    return readRate("beta", value, m_sprt->beta, error);
+}
+
+bool CMatchSpec::readModel(const std::string &value, std::string &error)
+{
+    if (CSprt::parseModel(value, m_sprt->model))
+        return true;
+    error = "--elo-model must be normalized or logistic, not " + CQuotedText::quote(value);
+    return false;
+}
+
+bool CMatchSpec::readTimeout(const std::string &value, std::string &error)
+{
+    double seconds;
+    if (!CNumberText::parse(value, seconds) || seconds <= 0 || seconds > MaxTimeout) {
+        error = "--timeout must be a number of seconds above 0 and up to "
+            + std::to_string(MaxTimeout) + ", not " + CQuotedText::quote(value);
+        return false;
+    }
+    // At least a millisecond, the finest wait there is.
+    m_timeout = std::chrono::milliseconds(std::max(std::llround(seconds * 1000), 1LL));
+    return true;
+}
+
+std::string CMatchSpec::event() const
+{
+    return Prefix + ' ' + m_a.eventWord() + ' ' + m_b.eventWord() + ' ' + m_arguments[2] + ' '
+        + m_arguments[3] + eventOptions();
+}
+
+bool CMatchSpec::checkNames(std::string &error) const
+{
+    if (m_a.label() != m_b.label() || m_a.isSameAs(m_b))
+        return true;
+    error = "A and B are two players named " + m_a.label()
+        + ": name each, as NAME=DEPTH@COMMAND or NAME=DEPTH, NAME letters, digits, '.', '_' "
+          "and '-'";
+    return false;
+}
+
+std::string CMatchSpec::eventOptions() const
+{
+    std::string text;
+    if (m_ballot)
+        text += " --ballot";
+    else if (!m_openingsName.empty())
+        text += " --openings " + m_openingsName;
+    if (m_sprt)
+        text += " --sprt " + CNumberText::format(m_sprt->elo0) + ','
+            + CNumberText::format(m_sprt->elo1) + " --alpha " + CNumberText::format(m_sprt->alpha)
+            + " --beta " + CNumberText::format(m_sprt->beta) + " --elo-model "
+            + CSprt::modelName(m_sprt->model);
+    return text;
+}
+
+// The words after the arguments are options that the Event records, each
+// with the words up to the next option as its value; whatever they hold,
+// the tag must be the one event() writes for them, so that one match has
+// one tag.
+bool CMatchSpec::readEvent(const std::string &text)
+{
+    *this = CMatchSpec();
+    const std::vector<std::string> words = wordsOf(text);
+    std::string error;
+    if (words.size() < 6 || words[0] + ' ' + words[1] != Prefix
+        || !readArguments({ words.begin() + 2, words.begin() + 6 }, error))
+        return false;
+    const auto optionOf = [](const std::string &word) -> const Option * {
+        for (const Option &option : options()) {
+            if (option.inEvent && word == std::string("--") + option.name)
+                return &option;
+        }
+        return nullptr;
+    };
+    std::map<std::string, std::string> given;
+    std::string *value = nullptr;
+    for (auto word = words.begin() + 6; word != words.end(); ++word) {
+        if (const Option *option = optionOf(*word)) {
+            value = &given[option->name];
+        } else if (value == nullptr) {
+            return false;
+        } else {
+            *value += (value->empty() ? "" : " ") + *word;
+        }
+    }
+    for (const Option &option : options()) {
+        if (!readOption(option, given, error))
+            return false;
+    }
+    return check(error) && checkNames(error) && event() == text;
+}
+
+bool CMatchSpec::isPaired() const
+{
+    return m_ballot || !m_openingsName.empty() || m_sprt.has_value();
+}
+
+bool CMatchSpec::loadOpenings(std::vector<COpening> &openings, std::string &error) const
+{
+    if (m_ballot)
+        openings = CBallotDeck::openings();
+    return m_openingsPath.empty() || COpeningFile::read(m_openingsPath, openings, error);
+}
+
+// As nproc counts them: the processors this process may run on, which
+// taskset or a container may have narrowed.
+int CMatchSpec::processors()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::clamp(CPU_COUNT(&set), 1, MaxJobs);
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, MaxJobs);
+}

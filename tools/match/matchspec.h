@@ -1,0 +1,126 @@
+#ifndef CHECKERS_TOOLS_MATCH_MATCHSPEC_H
+#define CHECKERS_TOOLS_MATCH_MATCHSPEC_H
+
+#include "opening.h"
+#include "playerspec.h"
+#include "sprt.h"
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One match as a command line describes it: its two players, the number of
+// games and the seed, the openings the games start from, the sequential
+// test, and how this run plays them (which games, how many at once, where
+// they go, how long an engine may take). match reads it from its arguments
+// and options; tally reads it back from the Event tag of the games, which
+// holds what makes the games what they are, in one grammar, the command
+// line's own:
+//
+//   checkers-cli match A B GAMES SEED [--ballot | --openings NAME]
+//       [--sprt ELO0,ELO1 --alpha A --beta B --elo-model MODEL]
+//
+// with GAMES and SEED as given, each player as CPlayerSpec::eventWord()
+// names it, the openings file's name without its folders (so that shards
+// run from other folders or machines agree), every number in its shortest
+// form and the test's defaults written out.
+class CMatchSpec
+{
+public:
+    static constexpr int MaxGames = 10000000;
+    static constexpr int MaxJobs = 256;
+    // Seconds an engine has for each answer, by default and at the most.
+    static constexpr double DefaultTimeout = 60;
+    static constexpr int MaxTimeout = 86400;
+
+    // One option of match: --NAME VALUE, or --NAME alone when value is
+    // empty, -LETTER as well if it has one.
+    struct Option
+    {
+        const char *name;
+        const char *value;
+        char letter;
+        // Whether the Event tag records it.
+        bool inEvent;
+        // The option it means nothing without, if any.
+        const char *needs;
+        bool (CMatchSpec::*read)(const std::string &value, std::string &error);
+    };
+    // Every option, in the order the usage lists them and the Event writes
+    // them.
+    static const std::vector<Option> &options();
+
+    // Reads match's four arguments and the options given, by name. False
+    // with one line saying what is wrong.
+    bool read(const std::vector<std::string> &arguments,
+              const std::map<std::string, std::string> &options, std::string &error);
+    // The Event tag, once the engines are identified.
+    std::string event() const;
+    // False with one line when A and B are two players under one name.
+    bool checkNames(std::string &error) const;
+    // Reads an Event tag as event() writes it; false for any other text.
+    bool readEvent(const std::string &text);
+
+    CPlayerSpec &a() { return m_a; }
+    CPlayerSpec &b() { return m_b; }
+    const CPlayerSpec &a() const { return m_a; }
+    const CPlayerSpec &b() const { return m_b; }
+    int games() const { return m_games; }
+    std::uint32_t seed() const { return m_seed; }
+    // The games this run plays, FROM to TO, all by default.
+    int first() const { return m_first; }
+    int last() const { return m_last; }
+    // Whether this run plays the games --games names: it cannot know
+    // whether the match stopped before them.
+    bool isShard() const { return m_shard; }
+    int jobs() const { return m_jobs; }
+    bool writesPdn() const { return m_pdn; }
+    std::chrono::milliseconds timeout() const { return m_timeout; }
+    const std::optional<CSprt::Settings> &sprt() const { return m_sprt; }
+    // Whether the games are counted in pairs too.
+    bool isPaired() const;
+    // The openings the games start from, in order: the deck's, the file's,
+    // or none for the initial position. False with one line when the file
+    // will not do.
+    bool loadOpenings(std::vector<COpening> &openings, std::string &error) const;
+
+private:
+    bool readArguments(const std::vector<std::string> &arguments, std::string &error);
+    bool readOption(const Option &option, const std::map<std::string, std::string> &given,
+                    std::string &error);
+    bool check(std::string &error) const;
+    bool readRange(const std::string &value, std::string &error);
+    bool readJobs(const std::string &value, std::string &error);
+    bool readPdn(const std::string &value, std::string &error);
+    bool readBallot(const std::string &value, std::string &error);
+    bool readOpenings(const std::string &value, std::string &error);
+    bool readElos(const std::string &value, std::string &error);
+    bool readAlpha(const std::string &value, std::string &error);
+    bool readBeta(const std::string &value, std::string &error);
+    bool readModel(const std::string &value, std::string &error);
+    bool readTimeout(const std::string &value, std::string &error);
+    std::string eventOptions() const;
+    static int processors();
+
+    std::vector<std::string> m_arguments;
+    CPlayerSpec m_a;
+    CPlayerSpec m_b;
+    int m_games = 0;
+    std::uint32_t m_seed = 0;
+    int m_first = 1;
+    int m_last = 0;
+    bool m_shard = false;
+    int m_jobs = 1;
+    bool m_pdn = false;
+    std::chrono::milliseconds m_timeout { 0 };
+    bool m_ballot = false;
+    // The openings file as given, and its name without its folders.
+    std::string m_openingsPath;
+    std::string m_openingsName;
+    std::optional<CSprt::Settings> m_sprt;
+};
+
+#endif

@@ -1,0 +1,112 @@
+#include "playerspec.h"
+
+#include "tools/position/numbertext.h"
+#include "tools/position/quotedtext.h"
+
+#include <QProcess>
+#include <algorithm>
+
+namespace {
+
+const std::pair<const char *, int> Skills[] = { { "poor", 1 }, { "medium", 3 }, { "good", 5 } };
+
+bool isNameCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.'
+        || c == '_' || c == '-';
+}
+
+} // namespace
+
+bool CPlayerSpec::read(const std::string &text, const std::string &what, std::string &error)
+{
+    *this = CPlayerSpec();
+    if (!readName(text, what, error))
+        return false;
+    m_text = text.substr(m_name.empty() ? 0 : m_name.size() + 1);
+    const std::string::size_type at = m_text.find('@');
+    if (at == std::string::npos)
+        return readDepth(m_text, what, error);
+    m_command = m_text.substr(at + 1);
+    if (!readDepth(m_text.substr(0, at), what, error))
+        return false;
+    for (const QString &word : QProcess::splitCommand(QString::fromStdString(m_command)))
+        m_words.push_back(word.toStdString());
+    if (m_words.empty()) {
+        error = what + " names no engine command after its depth: " + CQuotedText::quote(text);
+        return false;
+    }
+    m_id = m_command;
+    return true;
+}
+
+// A name stands before '=', ahead of the depth: a command may hold '='.
+bool CPlayerSpec::readName(const std::string &text, const std::string &what, std::string &error)
+{
+    const std::string::size_type equals = text.substr(0, text.find('@')).find('=');
+    if (equals == std::string::npos)
+        return true;
+    m_name = text.substr(0, equals);
+    if (!m_name.empty() && std::all_of(m_name.begin(), m_name.end(), isNameCharacter))
+        return true;
+    error = what + "'s name must be letters, digits, '.', '_' and '-', not "
+        + CQuotedText::quote(CQuotedText::printable(m_name));
+    return false;
+}
+
+bool CPlayerSpec::readDepth(const std::string &text, const std::string &what, std::string &error)
+{
+    for (const auto &[skill, depth] : Skills) {
+        if (text == skill && m_command.empty()) {
+            m_depth = depth;
+            return true;
+        }
+    }
+    if (CNumberText::parse(text, m_depth) && m_depth >= 1 && m_depth <= MaxDepth)
+        return true;
+    error = what + " must be poor, medium, good, a depth from 1 to " + std::to_string(MaxDepth)
+        + " or DEPTH@COMMAND, not " + CQuotedText::quote(m_text);
+    return false;
+}
+
+void CPlayerSpec::identify(const std::string &id, const std::string &version)
+{
+    m_id = id.empty() ? m_command : id;
+    m_version = version;
+}
+
+bool CPlayerSpec::isSameAs(const CPlayerSpec &other) const
+{
+    return m_name == other.m_name && m_depth == other.m_depth && m_words == other.m_words;
+}
+
+std::string CPlayerSpec::label() const
+{
+    if (!m_name.empty())
+        return m_name;
+    return isEngine() ? engineLabel() : m_text;
+}
+
+std::string CPlayerSpec::tag() const
+{
+    if (!m_name.empty())
+        return m_name;
+    const std::string depthText = "depth " + std::to_string(m_depth);
+    if (isEngine())
+        return m_id + " (" + (m_version.empty() ? "" : "version " + m_version + ", ") + depthText
+            + ')';
+    return m_text == std::to_string(m_depth) ? depthText : m_text + " (" + depthText + ')';
+}
+
+std::string CPlayerSpec::eventWord() const
+{
+    return (m_name.empty() ? "" : m_name + '=') + (isEngine() ? engineLabel() : m_text);
+}
+
+std::string CPlayerSpec::engineLabel() const
+{
+    std::string label = std::to_string(m_depth) + '@' + m_id;
+    std::replace(label.begin(), label.end(), ' ', '_');
+    std::replace(label.begin(), label.end(), '\t', '_');
+    return label;
+}

@@ -1,0 +1,190 @@
+#include "engineclient.h"
+
+#include "tools/position/positiontext.h"
+#include "tools/position/quotedtext.h"
+#include "tools/protocol/protocolstep.h"
+#include "tools/protocol/protocolwords.h"
+
+#include <QByteArrayView>
+
+namespace {
+
+using Words = CProtocolWords;
+
+// How long a program that was asked to quit may take before it is killed.
+constexpr std::chrono::milliseconds QuitGrace(500);
+// The greeting cannot be stopped: it comes before any game.
+const std::atomic<bool> Never { false };
+
+// Printable ASCII, tabs and the rest of UTF-8; no control byte.
+bool isText(const std::string &text)
+{
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < ' ' && byte != '\t') || byte == 0x7f)
+            return false;
+    }
+    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8();
+}
+
+// What an engine wrote, as a message may quote it.
+std::string shown(const std::string &text)
+{
+    return CQuotedText::quote(CQuotedText::printable(text));
+}
+
+} // namespace
+
+CEngineClient::CEngineClient(std::vector<std::string> words, std::chrono::milliseconds timeout)
+    : m_process(std::move(words), CProtocolLine::MaxLength)
+    , m_timeout(timeout)
+{ }
+
+CEngineClient::~CEngineClient()
+{
+    end();
+}
+
+CEngineClient::Fault CEngineClient::start(std::string &detail)
+{
+    end();
+    std::string reason;
+    if (!m_process.start(reason))
+        return fail(Fault::Crash, detail, "cannot start: " + reason);
+    CProtocolLine line;
+    Fault fault = send(CProtocolLine(Words::Hub), detail);
+    while (fault == Fault::None
+           && (fault = await({ Words::Id, Words::Wait }, Never, line, detail)) == Fault::None
+           && line.command() == Words::Id) {
+        m_name = line.value("name");
+        m_version = line.value("version");
+    }
+    if (fault == Fault::None)
+        fault = send(CProtocolLine(Words::Init), detail);
+    if (fault == Fault::None)
+        fault = await({ Words::Ready }, Never, line, detail);
+    return fault;
+}
+
+CEngineClient::Fault CEngineClient::think(const CGameState &position, int depth, std::uint32_t seed,
+                                          const std::atomic<bool> &stop, int &from, int &to,
+                                          std::string &detail)
+{
+    Fault fault = checkQuiet(detail);
+    if (fault == Fault::None)
+        fault
+            = send(CProtocolLine(Words::Pos).with("pos", CPositionText::format(position)), detail);
+    if (fault == Fault::None)
+        fault = send(CProtocolLine(Words::Level).with("depth", std::to_string(depth)), detail);
+    if (fault == Fault::None)
+        fault = send(CProtocolLine(Words::Go).with("think").with("seed", std::to_string(seed)),
+                     detail);
+    CProtocolLine line;
+    if (fault == Fault::None)
+        fault = await({ Words::Done, Words::Error }, stop, line, detail);
+    if (fault != Fault::None)
+        return fault;
+    if (line.command() == Words::Error)
+        return fail(Fault::Broken, detail, "error " + shown(line.value("message")));
+    if (!CProtocolStep::parse(line.value("move"), from, to))
+        return fail(Fault::Broken, detail, "done without one step: " + shown(line.value("move")));
+    // An engine answers in order: a reply before the pong came with the
+    // answer, and nobody asked for it.
+    fault = send(CProtocolLine(Words::Ping), detail);
+    return fault == Fault::None ? await({ Words::Pong }, stop, line, detail) : fault;
+}
+
+void CEngineClient::end()
+{
+    if (m_process.isRunning())
+        m_process.send(CProtocolLine(Words::Quit).text());
+    m_process.end(QuitGrace);
+}
+
+CEngineClient::Fault CEngineClient::send(const CProtocolLine &line, std::string &detail)
+{
+    if (!m_process.send(line.text()))
+        return fail(Fault::Crash, detail, m_process.howItEnded());
+    return Fault::None;
+}
+
+CEngineClient::Fault CEngineClient::await(std::initializer_list<const char *> expected,
+                                          const std::atomic<bool> &stop, CProtocolLine &line,
+                                          std::string &detail)
+{
+    Fault fault = Fault::None;
+    switch (receive(CEngineProcess::Clock::now() + m_timeout, stop, line, fault, detail)) {
+    case Answer::Fault:
+        return fault;
+    case Answer::None:
+        return fail(Fault::Timeout, detail, "no answer in time");
+    case Answer::Reply:
+        break;
+    }
+    for (const char *word : expected) {
+        if (line.command() == word)
+            return Fault::None;
+    }
+    return fail(Fault::Broken, detail, "an answer nobody asked for: " + shown(line.text()));
+}
+
+CEngineClient::Fault CEngineClient::checkQuiet(std::string &detail)
+{
+    CProtocolLine line;
+    Fault fault = Fault::None;
+    while (m_process.hasOutput()) {
+        switch (receive(CEngineProcess::Clock::now(), Never, line, fault, detail)) {
+        case Answer::Fault:
+            return fault;
+        case Answer::Reply:
+            return fail(Fault::Broken, detail, "an answer nobody asked for: " + shown(line.text()));
+        case Answer::None:
+            return Fault::None;
+        }
+    }
+    return Fault::None;
+}
+
+CEngineClient::Answer CEngineClient::receive(CEngineProcess::Clock::time_point deadline,
+                                             const std::atomic<bool> &stop, CProtocolLine &line,
+                                             Fault &fault, std::string &detail)
+{
+    const auto broken = [&](const std::string &why) {
+        fault = fail(Fault::Broken, detail, why);
+        return Answer::Fault;
+    };
+    for (;;) {
+        std::string text;
+        switch (m_process.readLine(deadline, stop, text)) {
+        case CEngineProcess::Status::TimedOut:
+        case CEngineProcess::Status::Stopped:
+            return Answer::None;
+        case CEngineProcess::Status::Closed:
+            fault = fail(Fault::Crash, detail, m_process.howItEnded());
+            return Answer::Fault;
+        case CEngineProcess::Status::TooLong:
+            return broken("a line over " + std::to_string(CProtocolLine::MaxLength)
+                          + " bytes: " + shown(text));
+        case CEngineProcess::Status::Line:
+            break;
+        }
+        if (!text.empty() && text.back() == '\r')
+            text.pop_back();
+        if (!isText(text))
+            return broken("a line not in text: " + shown(text));
+        std::string reason;
+        const bool read = CProtocolLine::parse(text, line, reason);
+        if (!Words::isReply(line.command()))
+            continue;
+        if (!read)
+            return broken(reason + ": " + shown(text));
+        return Answer::Reply;
+    }
+}
+
+CEngineClient::Fault CEngineClient::fail(Fault fault, std::string &detail, const std::string &why)
+{
+    detail = why;
+    end();
+    return fault;
+}

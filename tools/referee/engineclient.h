@@ -1,0 +1,73 @@
+#ifndef CHECKERS_TOOLS_REFEREE_ENGINECLIENT_H
+#define CHECKERS_TOOLS_REFEREE_ENGINECLIENT_H
+
+#include "engineprocess.h"
+#include "tools/match/matchplayer.h"
+#include "tools/protocol/protocolline.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class CGameState;
+
+// The referee's side of the engine protocol with one engine program: the
+// greeting, then a position, a level and a go for every step asked of it,
+// with a time limit on every answer. What the process does and what the
+// engine answers become the match's faults.
+class CEngineClient
+{
+public:
+    using Fault = CMatchPlayer::Fault;
+
+    CEngineClient(std::vector<std::string> words, std::chrono::milliseconds timeout);
+    ~CEngineClient();
+    CEngineClient(const CEngineClient &) = delete;
+    CEngineClient &operator=(const CEngineClient &) = delete;
+
+    // Starts the program and greets it: hub until wait, init until ready.
+    // On failure detail says why in one line and the process is ended.
+    Fault start(std::string &detail);
+    // Asks for one step; from and to are what the engine named, squares 0
+    // to 31, which the caller checks against the rules. Once stop is set it
+    // waits no longer: the engine is ended and the wait counts as a
+    // time-out.
+    Fault think(const CGameState &position, int depth, std::uint32_t seed,
+                const std::atomic<bool> &stop, int &from, int &to, std::string &detail);
+    // Asks the engine to quit, then ends its process and whatever it
+    // started.
+    void end();
+    bool isRunning() const { return m_process.isRunning(); }
+
+    // What the engine called itself in its id line.
+    const std::string &name() const { return m_name; }
+    const std::string &version() const { return m_version; }
+
+private:
+    // What came when the client looked for an answer.
+    enum class Answer { Reply, Fault, None };
+
+    Fault send(const CProtocolLine &line, std::string &detail);
+    // The next line whose first word is one of expected; a reply of
+    // another kind is one nobody asked for, and broken.
+    Fault await(std::initializer_list<const char *> expected, const std::atomic<bool> &stop,
+                CProtocolLine &line, std::string &detail);
+    // Between two asks the engine owes nothing: a reply waiting then is
+    // one nobody asked for.
+    Fault checkQuiet(std::string &detail);
+    // The next line whose first word the referee knows, passing over the
+    // others whatever follows their word; None once the deadline passes.
+    Answer receive(CEngineProcess::Clock::time_point deadline, const std::atomic<bool> &stop,
+                   CProtocolLine &line, Fault &fault, std::string &detail);
+    Fault fail(Fault fault, std::string &detail, const std::string &why);
+
+    CEngineProcess m_process;
+    const std::chrono::milliseconds m_timeout;
+    std::string m_name;
+    std::string m_version;
+};
+
+#endif
