@@ -54,7 +54,7 @@ bool CMatchSide::probe(std::chrono::milliseconds timeout, std::string &error)
 {
     if (m_command.empty())
         return true;
-    CEngineProcess process(m_command, timeout);
+    CEnginePlayer process(m_command, m_depth, timeout);
     std::string detail;
     if (process.start(detail) != CMatchPlayer::Fault::None) {
         error = "the engine " + CQuotedText::quote(m_command) + " cannot play: " + detail;
