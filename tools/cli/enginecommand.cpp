@@ -22,7 +22,14 @@ std::string CEngineCommand::help() const
 {
     return "speaks the engine protocol on standard input and output until \"quit\":\n"
            "hub, init, ping, pos pos=\"POS\" [moves=\"22-18 11-15 ...\"], level depth=N,\n"
-           "go think seed=S (answered \"done move=F-T\"), quit; steps in PDN squares 1 to 32";
+           "go think seed=S (answered \"done move=F-T\"), quit; steps in PDN squares 1 to 32, "
+           "blanks or tabs between them\n"
+           "The first word decides: a line whose first word is none of these is passed over "
+           "whatever follows it; one whose arguments do not read (a quote not closed or outside "
+           "a quoted value, text after a closing quote, '=' with no name, a name given twice) "
+           "gets \"error message=...\", and so does a line with a NUL or a CR before its end. "
+           "A UTF-8 byte-order mark at the start of the input is dropped. An answer is one line "
+           "of printable ASCII: other bytes are escaped as \\xhh, a backslash as \\\\.";
 }
 
 bool CEngineCommand::run(const Call &call, std::string &) const

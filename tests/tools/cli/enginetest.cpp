@@ -120,8 +120,8 @@ TEST(EngineCommand, ReadsTheInputLineByLine)
         // A byte-order mark only at the very start of the input.
         { "\xef\xbb\xbfping\n\xef\xbb\xbfping\n", "pong\n" },
         { std::string("pi\0ng\n", 6) + "ping\r\r\nping",
-          "error message=\"a NUL byte in the line\"\nerror message=\"a CR inside the "
-          "line\"\npong\n" },
+          "error message=\"a NUL byte in the line\"\n"
+          "error message=\"a CR inside the line\"\npong\n" },
     };
     for (const auto &row : rows)
         EXPECT_EQ(engineOutput(row.input), row.output) << row.input.substr(0, 20);
