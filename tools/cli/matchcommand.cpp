@@ -10,6 +10,7 @@
 #include "tools/match/progressline.h"
 #include "tools/match/searchplayer.h"
 #include "tools/referee/engineplayer.h"
+#include "tools/referee/protocollog.h"
 
 #include <chrono>
 #include <ctime>
@@ -84,12 +85,22 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
 {
     CMatchSpec spec;
     std::vector<COpening> openings;
-    if (!spec.read(call.arguments, call.options, error) || !spec.loadOpenings(openings, error)
-        || !identify(spec.a(), spec.timeout(), error) || !identify(spec.b(), spec.timeout(), error)
-        || !spec.checkNames(error))
+    CProtocolLog log;
+    if (!spec.read(call.arguments, call.options, error) || !spec.loadOpenings(openings, error))
         return false;
+    CProtocolLog *const logged = spec.logPath().empty() ? nullptr : &log;
+    if (logged != nullptr && !log.open(spec.logPath(), error)) {
+        call.failedOutside = true;
+        return false;
+    }
+    if (!identify(spec.a(), spec.timeout(), logged, error)
+        || !identify(spec.b(), spec.timeout(), logged, error) || !spec.checkNames(error))
+        return false;
+    warnOfUnfairClocks(spec, call.err);
     const int games = spec.last() - spec.first() + 1;
-    const CPdnWriter::Tags tags { spec.event(), "?", today(), 0, "", "", "", "" };
+    CPdnWriter::Tags tags { spec.event(), "?", today(), 0, "", "", "", "" };
+    if (spec.timeControl())
+        tags.timeControl = spec.timeControl()->tagValue();
     CMatchFigures figures(spec.isPaired(), spec.sprt());
     CMatchFaults faults;
     int played = 0;
@@ -128,11 +139,11 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     const auto healthy = [&call] { return call.out.good() && !CInterruption::requested(); };
     const auto goOn
         = [&] { return healthy() && gone.empty() && (spec.isShard() || !figures.isDecided()); };
-    const auto makeSeats = [&spec] {
-        return CMatchRunner::Seats { makePlayer(spec.a(), spec.timeout()),
-                                     makePlayer(spec.b(), spec.timeout()) };
+    const auto makeSeats = [&spec, logged](int job) {
+        return CMatchRunner::Seats { makePlayer(spec.a(), spec.timeout(), logged, job),
+                                     makePlayer(spec.b(), spec.timeout(), logged, job) };
     };
-    CMatchRunner(CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings)))
+    CMatchRunner(CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings), spec.clock()))
         .run(spec.first(), games, spec.jobs(), onGame, onProgress, goOn);
     if (progress)
         progress->clear();
@@ -149,17 +160,31 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
 }
 
 bool CMatchCommand::identify(CPlayerSpec &player, std::chrono::milliseconds timeout,
-                             std::string &error)
+                             CProtocolLog *log, std::string &error)
 {
-    return !player.isEngine() || CEnginePlayer::identify(player, timeout, error);
+    return !player.isEngine() || CEnginePlayer::identify(player, timeout, log, error);
 }
 
 std::shared_ptr<CMatchPlayer> CMatchCommand::makePlayer(const CPlayerSpec &player,
-                                                        std::chrono::milliseconds timeout)
+                                                        std::chrono::milliseconds timeout,
+                                                        CProtocolLog *log, int job)
 {
-    if (player.isEngine())
-        return std::make_shared<CEnginePlayer>(player, timeout);
-    return std::make_shared<CSearchPlayer>(player.depth());
+    if (!player.isEngine())
+        return std::make_shared<CSearchPlayer>(player.depth());
+    auto engine = std::make_shared<CEnginePlayer>(player, timeout);
+    if (log != nullptr)
+        engine->logTo(*log, job, player);
+    return engine;
+}
+
+// More games at once than processors would make the players wait for one:
+// on a clock, that time is theirs.
+void CMatchCommand::warnOfUnfairClocks(const CMatchSpec &spec, std::ostream &err)
+{
+    const int processors = CMatchSpec::processors();
+    if (spec.timeControl() && spec.jobs() > processors)
+        err << "checkers-cli: warning: " << spec.jobs() << " jobs on " << processors
+            << " processors make the clocks unfair\n";
 }
 
 void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchSpec &spec,
@@ -172,8 +197,8 @@ void CMatchCommand::writeGame(std::ostream &out, CPdnWriter::Tags tags, const CM
     tags.black = spec.b().tag();
     if (!game.seat().aIsWhite())
         std::swap(tags.white, tags.black);
-    out << (game.number() > 1 ? "\n" : "") << CPdnWriter::write(tags, game.steps(), game.result())
-        << std::flush;
+    out << (game.number() > 1 ? "\n" : "")
+        << CPdnWriter::write(tags, game.steps(), game.result(), game.comments()) << std::flush;
 }
 
 std::string CMatchCommand::today()

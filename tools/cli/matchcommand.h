@@ -11,6 +11,7 @@ class CMatchGame;
 class CMatchPlayer;
 class CMatchSpec;
 class CPlayerSpec;
+class CProtocolLog;
 
 // match A B GAMES SEED [options]: games between two players, the built-in
 // search at a depth or engine programs, with a summary of the score and
@@ -30,11 +31,13 @@ public:
 private:
     // Starts an engine once to learn its name; nothing for the built-in
     // player.
-    static bool identify(CPlayerSpec &player, std::chrono::milliseconds timeout,
+    static bool identify(CPlayerSpec &player, std::chrono::milliseconds timeout, CProtocolLog *log,
                          std::string &error);
-    // A player of its own for one job of the match.
+    // A player of its own for job `job` of the match.
     static std::shared_ptr<CMatchPlayer> makePlayer(const CPlayerSpec &player,
-                                                    std::chrono::milliseconds timeout);
+                                                    std::chrono::milliseconds timeout,
+                                                    CProtocolLog *log, int job);
+    static void warnOfUnfairClocks(const CMatchSpec &spec, std::ostream &err);
     static void writeGame(std::ostream &out, CPdnWriter::Tags tags, const CMatchSpec &spec,
                           const CMatchGame &game);
     static std::string today();

@@ -42,15 +42,18 @@ CMatchRunner::CMatchRunner(JobMaker makeJob)
 { }
 
 CMatchRunner::JobMaker CMatchRunner::seated(SeatMaker makeSeats, std::uint32_t seed,
-                                            std::vector<COpening> openings)
+                                            std::vector<COpening> openings,
+                                            std::optional<CMatchClock> clock)
 {
-    return [makeSeats = std::move(makeSeats), seed, openings = std::move(openings)] {
-        return [seats = makeSeats(), seed, &openings](int number, const std::atomic<bool> &stop) {
+    return [makeSeats = std::move(makeSeats), seed, openings = std::move(openings),
+            clock = std::move(clock)](int job) {
+        return [seats = makeSeats(job), seed, &openings, &clock](int number,
+                                                                 const std::atomic<bool> &stop) {
             const COpening opening = openings.empty()
                 ? COpening()
                 : openings[static_cast<std::size_t>(
                     openingOf(number, static_cast<int>(openings.size())))];
-            return CMatchGame(number, opening, *seats.a, *seats.b, seed, stop);
+            return CMatchGame(number, opening, *seats.a, *seats.b, seed, stop, clock);
         };
     };
 }
@@ -67,8 +70,8 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
         return runHere(first, games, onGame, onProgress, goOn);
     Shared shared;
     const int ahead = AheadPerJob * jobs;
-    const auto work = [this, &shared, first, games, ahead] {
-        const GamePlay play = m_makeJob();
+    const auto work = [this, &shared, first, games, ahead](int job) {
+        const GamePlay play = m_makeJob(job);
         for (;;) {
             int index;
             {
@@ -92,8 +95,8 @@ bool CMatchRunner::run(int first, int games, int jobs, const GameHandler &onGame
     };
     std::vector<std::thread> workers;
     workers.reserve(std::min(jobs, games));
-    for (int i = 0; i < std::min(jobs, games); ++i)
-        workers.emplace_back(work);
+    for (int job = 1; job <= std::min(jobs, games); ++job)
+        workers.emplace_back(work, job);
 
     // Games are handed on outside the lock, so that writing them never
     // holds up a worker.
@@ -135,7 +138,7 @@ bool CMatchRunner::runHere(int first, int games, const GameHandler &onGame,
                            const ProgressHandler &onProgress, const Continuation &goOn) const
 {
     const std::atomic<bool> never { false };
-    const GamePlay play = m_makeJob();
+    const GamePlay play = m_makeJob(1);
     for (int done = 1; done <= games; ++done) {
         onGame(play(first + done - 1, never));
         if (!goOn())

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Plays the games of a match, several at once, and hands them on in game
@@ -18,16 +19,16 @@ public:
     // Plays game `number`; may give up between two move steps once stop is
     // set, since the game is then thrown away.
     using GamePlay = std::function<CMatchGame(int number, const std::atomic<bool> &stop)>;
-    // Makes the GamePlay of one job, which may keep state of its own, such
-    // as its engine processes, from game to game.
-    using JobMaker = std::function<GamePlay()>;
+    // Makes the GamePlay of job `job`, numbered from 1, which may keep
+    // state of its own, such as its engine processes, from game to game.
+    using JobMaker = std::function<GamePlay(int job)>;
     // The two players of one job, A and B.
     struct Seats
     {
         std::shared_ptr<CMatchPlayer> a;
         std::shared_ptr<CMatchPlayer> b;
     };
-    using SeatMaker = std::function<Seats()>;
+    using SeatMaker = std::function<Seats(int job)>;
     using GameHandler = std::function<void(const CMatchGame &)>;
     // The number of games finished.
     using ProgressHandler = std::function<void(int)>;
@@ -38,8 +39,10 @@ public:
 
     // The jobs of a match between the players that makeSeats makes for
     // each job: both games of a pair from the pair's opening (see
-    // openingOf), or all from the initial position when there is none.
-    static JobMaker seated(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings);
+    // openingOf), or all from the initial position when there is none;
+    // each game on a clock of its own like clock, if given.
+    static JobMaker seated(SeatMaker makeSeats, std::uint32_t seed, std::vector<COpening> openings,
+                           std::optional<CMatchClock> clock = std::nullopt);
 
     // Plays `games` games from number `first` on, `jobs` at a time. Hands
     // each game to onGame in game order, and reports progress at least once

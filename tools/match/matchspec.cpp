@@ -64,6 +64,10 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "beta", "B", 0, true, "sprt", &CMatchSpec::readBeta },
         { "elo-model", "MODEL", 0, true, "sprt", &CMatchSpec::readModel },
         { "timeout", "SECONDS", 0, false, nullptr, &CMatchSpec::readTimeout },
+        { "tc", "BASE[+INC]", 0, true, nullptr, &CMatchSpec::readClock },
+        { "movetime", "S", 0, true, nullptr, &CMatchSpec::readMoveTime },
+        { "timemargin", "MS", 0, false, nullptr, &CMatchSpec::readMargin },
+        { "log", "FILE", 0, false, nullptr, &CMatchSpec::readLog },
     };
     return table;
 }
@@ -73,20 +77,31 @@ bool CMatchSpec::read(const std::vector<std::string> &arguments,
 {
     *this = CMatchSpec();
     m_jobs = processors();
-    m_timeout = std::chrono::milliseconds(std::llround(DefaultTimeout * 1000));
-    if (!readArguments(arguments, error))
+    return readAll(arguments, options, error);
+}
+
+// The arguments, then the options in the table's order, then what the
+// options cannot tell alone. A clock lets a player search deeper.
+bool CMatchSpec::readAll(const std::vector<std::string> &arguments,
+                         const std::map<std::string, std::string> &given, std::string &error)
+{
+    const bool onClock = given.count("tc") > 0 || given.count("movetime") > 0;
+    if (!readArguments(arguments, onClock ? CPlayerSpec::MaxClockDepth : CPlayerSpec::MaxDepth,
+                       error))
         return false;
-    for (const Option &option : CMatchSpec::options()) {
-        if (!readOption(option, options, error))
+    for (const Option &option : options()) {
+        if (!readOption(option, given, error))
             return false;
     }
     return check(error);
 }
 
-bool CMatchSpec::readArguments(const std::vector<std::string> &arguments, std::string &error)
+bool CMatchSpec::readArguments(const std::vector<std::string> &arguments, int maxDepth,
+                               std::string &error)
 {
     m_arguments = arguments;
-    if (!m_a.read(arguments[0], "A", error) || !m_b.read(arguments[1], "B", error)
+    if (!m_a.read(arguments[0], "A", maxDepth, error)
+        || !m_b.read(arguments[1], "B", maxDepth, error)
         || !readInteger(arguments[2], "GAMES", 1, MaxGames, m_games, error))
         return false;
     m_last = m_games;
@@ -210,6 +225,43 @@ bool CMatchSpec::readTimeout(const std::string &value, std::string &error)
     return true;
 }
 
+bool CMatchSpec::readClock(const std::string &value, std::string &error)
+{
+    return m_timeControl.emplace().readClock(value, error);
+}
+
+// Read after --tc, in the table's order.
+bool CMatchSpec::readMoveTime(const std::string &value, std::string &error)
+{
+    if (m_timeControl) {
+        error = "--tc and --movetime both set the time: give one";
+        return false;
+    }
+    return m_timeControl.emplace().readMoveTime(value, error);
+}
+
+bool CMatchSpec::readMargin(const std::string &value, std::string &error)
+{
+    int milliseconds;
+    if (!readInteger(value, "--timemargin", 0, MaxTimeout * 1000, milliseconds, error))
+        return false;
+    m_margin = std::chrono::milliseconds(milliseconds);
+    return true;
+}
+
+bool CMatchSpec::readLog(const std::string &value, std::string &)
+{
+    m_logPath = value;
+    return true;
+}
+
+std::optional<CMatchClock> CMatchSpec::clock() const
+{
+    if (!m_timeControl)
+        return std::nullopt;
+    return CMatchClock(*m_timeControl, m_margin);
+}
+
 std::string CMatchSpec::event() const
 {
     return Prefix + ' ' + m_a.eventWord() + ' ' + m_b.eventWord() + ' ' + m_arguments[2] + ' '
@@ -238,6 +290,8 @@ std::string CMatchSpec::eventOptions() const
             + CNumberText::format(m_sprt->elo1) + " --alpha " + CNumberText::format(m_sprt->alpha)
             + " --beta " + CNumberText::format(m_sprt->beta) + " --elo-model "
             + CSprt::modelName(m_sprt->model);
+    if (m_timeControl)
+        text += ' ' + m_timeControl->option();
     return text;
 }
 
@@ -249,9 +303,7 @@ bool CMatchSpec::readEvent(const std::string &text)
 {
     *this = CMatchSpec();
     const std::vector<std::string> words = wordsOf(text);
-    std::string error;
-    if (words.size() < 6 || words[0] + ' ' + words[1] != Prefix
-        || !readArguments({ words.begin() + 2, words.begin() + 6 }, error))
+    if (words.size() < 6 || words[0] + ' ' + words[1] != Prefix)
         return false;
     const auto optionOf = [](const std::string &word) -> const Option * {
         for (const Option &option : options()) {
@@ -271,11 +323,9 @@ bool CMatchSpec::readEvent(const std::string &text)
             *value += (value->empty() ? "" : " ") + *word;
         }
     }
-    for (const Option &option : options()) {
-        if (!readOption(option, given, error))
-            return false;
-    }
-    return check(error) && checkNames(error) && event() == text;
+    std::string error;
+    return readAll({ words.begin() + 2, words.begin() + 6 }, given, error) && checkNames(error)
+        && event() == text;
 }
 
 bool CMatchSpec::isPaired() const

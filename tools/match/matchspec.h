@@ -1,6 +1,7 @@
 #ifndef CHECKERS_TOOLS_MATCH_MATCHSPEC_H
 #define CHECKERS_TOOLS_MATCH_MATCHSPEC_H
 
+#include "matchclock.h"
 #include "opening.h"
 #include "playerspec.h"
 #include "sprt.h"
@@ -35,6 +36,9 @@ public:
     // Seconds an engine has for each answer, by default and at the most.
     static constexpr double DefaultTimeout = 60;
     static constexpr int MaxTimeout = 86400;
+    // How far past its time a player may answer before it loses on time, in
+    // milliseconds: pipes and a busy machine cost an engine some.
+    static constexpr int DefaultMargin = 100;
 
     // One option of match: --NAME VALUE, or --NAME alone when value is
     // empty, -LETTER as well if it has one.
@@ -80,15 +84,25 @@ public:
     bool writesPdn() const { return m_pdn; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
     const std::optional<CSprt::Settings> &sprt() const { return m_sprt; }
+    // The time control, if the match is on a clock.
+    const std::optional<CTimeControl> &timeControl() const { return m_timeControl; }
+    // A game's clocks, if the match is on a clock.
+    std::optional<CMatchClock> clock() const;
+    // Where --log writes the protocol's lines; empty for nowhere.
+    const std::string &logPath() const { return m_logPath; }
     // Whether the games are counted in pairs too.
     bool isPaired() const;
     // The openings the games start from, in order: the deck's, the file's,
     // or none for the initial position. False with one line when the file
     // will not do.
     bool loadOpenings(std::vector<COpening> &openings, std::string &error) const;
+    // As nproc counts them: the processors this process may run on.
+    static int processors();
 
 private:
-    bool readArguments(const std::vector<std::string> &arguments, std::string &error);
+    bool readAll(const std::vector<std::string> &arguments,
+                 const std::map<std::string, std::string> &given, std::string &error);
+    bool readArguments(const std::vector<std::string> &arguments, int maxDepth, std::string &error);
     bool readOption(const Option &option, const std::map<std::string, std::string> &given,
                     std::string &error);
     bool check(std::string &error) const;
@@ -102,8 +116,11 @@ private:
     bool readBeta(const std::string &value, std::string &error);
     bool readModel(const std::string &value, std::string &error);
     bool readTimeout(const std::string &value, std::string &error);
+    bool readClock(const std::string &value, std::string &error);
+    bool readMoveTime(const std::string &value, std::string &error);
+    bool readMargin(const std::string &value, std::string &error);
+    bool readLog(const std::string &value, std::string &error);
     std::string eventOptions() const;
-    static int processors();
 
     std::vector<std::string> m_arguments;
     CPlayerSpec m_a;
@@ -115,12 +132,15 @@ private:
     bool m_shard = false;
     int m_jobs = 1;
     bool m_pdn = false;
-    std::chrono::milliseconds m_timeout { 0 };
+    std::chrono::milliseconds m_timeout { static_cast<long long>(DefaultTimeout * 1000) };
     bool m_ballot = false;
     // The openings file as given, and its name without its folders.
     std::string m_openingsPath;
     std::string m_openingsName;
     std::optional<CSprt::Settings> m_sprt;
+    std::optional<CTimeControl> m_timeControl;
+    std::chrono::milliseconds m_margin { DefaultMargin };
+    std::string m_logPath;
 };
 
 #endif

@@ -18,7 +18,8 @@ bool isNameCharacter(char c)
 
 } // namespace
 
-bool CPlayerSpec::read(const std::string &text, const std::string &what, std::string &error)
+bool CPlayerSpec::read(const std::string &text, const std::string &what, int maxDepth,
+                       std::string &error)
 {
     *this = CPlayerSpec();
     if (!readName(text, what, error))
@@ -26,9 +27,9 @@ bool CPlayerSpec::read(const std::string &text, const std::string &what, std::st
     m_text = text.substr(m_name.empty() ? 0 : m_name.size() + 1);
     const std::string::size_type at = m_text.find('@');
     if (at == std::string::npos)
-        return readDepth(m_text, what, error);
+        return readDepth(m_text, what, maxDepth, error);
     m_command = m_text.substr(at + 1);
-    if (!readDepth(m_text.substr(0, at), what, error))
+    if (!readDepth(m_text.substr(0, at), what, maxDepth, error))
         return false;
     for (const QString &word : QProcess::splitCommand(QString::fromStdString(m_command)))
         m_words.push_back(word.toStdString());
@@ -54,7 +55,8 @@ bool CPlayerSpec::readName(const std::string &text, const std::string &what, std
     return false;
 }
 
-bool CPlayerSpec::readDepth(const std::string &text, const std::string &what, std::string &error)
+bool CPlayerSpec::readDepth(const std::string &text, const std::string &what, int maxDepth,
+                            std::string &error)
 {
     for (const auto &[skill, depth] : Skills) {
         if (text == skill && m_command.empty()) {
@@ -62,9 +64,9 @@ bool CPlayerSpec::readDepth(const std::string &text, const std::string &what, st
             return true;
         }
     }
-    if (CNumberText::parse(text, m_depth) && m_depth >= 1 && m_depth <= MaxDepth)
+    if (CNumberText::parse(text, m_depth) && m_depth >= 1 && m_depth <= maxDepth)
         return true;
-    error = what + " must be poor, medium, good, a depth from 1 to " + std::to_string(MaxDepth)
+    error = what + " must be poor, medium, good, a depth from 1 to " + std::to_string(maxDepth)
         + " or DEPTH@COMMAND, not " + CQuotedText::quote(m_text);
     return false;
 }

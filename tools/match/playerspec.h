@@ -19,10 +19,13 @@
 class CPlayerSpec
 {
 public:
+    // The deepest a player searches at a fixed depth, and on a clock.
     static constexpr int MaxDepth = 9;
+    static constexpr int MaxClockDepth = 64;
 
-    // Reads the argument; what names it in the error, A or B.
-    bool read(const std::string &text, const std::string &what, std::string &error);
+    // Reads the argument, its depth from 1 to maxDepth; what names it in
+    // the error, A or B.
+    bool read(const std::string &text, const std::string &what, int maxDepth, std::string &error);
 
     int depth() const { return m_depth; }
     bool isEngine() const { return !m_words.empty(); }
@@ -45,7 +48,8 @@ public:
 
 private:
     bool readName(const std::string &text, const std::string &what, std::string &error);
-    bool readDepth(const std::string &text, const std::string &what, std::string &error);
+    bool readDepth(const std::string &text, const std::string &what, int maxDepth,
+                   std::string &error);
     std::string engineLabel() const;
 
     // The name given, and the argument after it.

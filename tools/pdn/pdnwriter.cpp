@@ -4,22 +4,26 @@
 #include "pdngametype.h"
 #include "tools/position/position.h"
 
-std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result)
+std::string CPdnWriter::write(const Tags &tags, const std::vector<Step> &steps, int result,
+                              const std::vector<std::string> &comments)
 {
     const std::string setUp = tags.fen.empty() ? "" : tag("SetUp", "1") + tag("FEN", tags.fen);
     const std::string termination
         = tags.termination.empty() ? "" : tag("Termination", tags.termination);
+    const std::string timeControl
+        = tags.timeControl.empty() ? "" : tag("TimeControl", tags.timeControl);
     return tag("Event", tags.event) + tag("Site", tags.site) + tag("Date", tags.date)
         + tag("Round", std::to_string(tags.round)) + tag("White", tags.white)
         + tag("Black", tags.black) + tag("Result", resultToken(result))
-        + tag("GameType", CPdnGameType::ThisGame) + setUp + termination + '\n'
-        + moveText(tags.fen, steps, resultToken(result));
+        + tag("GameType", CPdnGameType::ThisGame) + timeControl + setUp + termination + '\n'
+        + moveText(tags.fen, steps, resultToken(result), comments);
 }
 
 std::string CPdnWriter::moveText(const std::string &fen, const std::vector<Step> &steps,
-                                 const std::string &result)
+                                 const std::string &result,
+                                 const std::vector<std::string> &comments)
 {
-    std::vector<std::string> tokens = moveTokens(fen, steps);
+    std::vector<std::string> tokens = moveTokens(fen, steps, comments);
     tokens.push_back(result);
     return wrapped(tokens);
 }
@@ -40,7 +44,8 @@ std::string CPdnWriter::tag(const std::string &name, const std::string &value)
 // sequence; there is no notation for that, so it is written as a further
 // move of the same side, which a reader that follows the rules reads back.
 std::vector<std::string> CPdnWriter::moveTokens(const std::string &fen,
-                                                const std::vector<Step> &steps)
+                                                const std::vector<Step> &steps,
+                                                const std::vector<std::string> &comments)
 {
     std::vector<std::string> tokens;
     CPosition position;
@@ -53,7 +58,8 @@ std::vector<std::string> CPdnWriter::moveTokens(const std::string &fen,
     const std::string firstLabel = blackFirst ? std::to_string(moveNumber) + "... " : "";
     moveNumber -= blackFirst ? 0 : 1;
     int lastTo = -1;
-    for (const auto &[from, to] : steps) {
+    for (std::size_t index = 0; index < steps.size(); ++index) {
+        const auto &[from, to] = steps[index];
         const bool inSequence = position.pendingCaptureCount > 0;
         if (inSequence && from == lastTo) {
             tokens.back() += 'x' + std::to_string(to + 1);
@@ -69,6 +75,8 @@ std::vector<std::string> CPdnWriter::moveTokens(const std::string &fen,
         }
         position.makeMove(from, to);
         lastTo = to;
+        if (index < comments.size() && !comments[index].empty())
+            tokens.push_back('{' + comments[index] + '}');
     }
     return tokens;
 }

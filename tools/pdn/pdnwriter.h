@@ -30,25 +30,32 @@ public:
         // Why the game ended when its players, not the rules, ended it;
         // empty for none.
         std::string termination;
+        // The clock the players had, as "BASE+INC" seconds; empty for none.
+        std::string timeControl = {};
     };
 
     // Move text lines stay within this many characters.
     static constexpr std::size_t LineWidth = 80;
 
     // The game of the move steps, which ended with result (a
-    // CGameState::Result), as tags, a blank line and the move text.
-    static std::string write(const Tags &tags, const std::vector<Step> &steps, int result);
+    // CGameState::Result), as tags, a blank line and the move text. A
+    // comment given for a step, which must end its turn, follows it in
+    // braces.
+    static std::string write(const Tags &tags, const std::vector<Step> &steps, int result,
+                             const std::vector<std::string> &comments = {});
     // The move text alone: the numbered moves from the start position that
     // fen gives (the initial one if empty), then the result token.
     static std::string moveText(const std::string &fen, const std::vector<Step> &steps,
-                                const std::string &result);
+                                const std::string &result,
+                                const std::vector<std::string> &comments = {});
     // 1-0, 0-1 or 1/2-1/2 for a CGameState::Result.
     static std::string resultToken(int result);
 
 private:
     static std::string tag(const std::string &name, const std::string &value);
     static std::vector<std::string> moveTokens(const std::string &fen,
-                                               const std::vector<Step> &steps);
+                                               const std::vector<Step> &steps,
+                                               const std::vector<std::string> &comments);
     static std::string wrapped(const std::vector<std::string> &tokens);
 };
 

@@ -1,5 +1,6 @@
 #include "engineclient.h"
 
+#include "tools/position/numbertext.h"
 #include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
 #include "tools/protocol/protocolstep.h"
@@ -40,6 +41,13 @@ CEngineClient::CEngineClient(std::vector<std::string> words, std::chrono::millis
     , m_timeout(timeout)
 { }
 
+void CEngineClient::logTo(CProtocolLog &log, int job, std::string name)
+{
+    m_log = &log;
+    m_job = job;
+    m_logName = std::move(name);
+}
+
 CEngineClient::~CEngineClient()
 {
     end();
@@ -54,7 +62,9 @@ CEngineClient::Fault CEngineClient::start(std::string &detail)
     CProtocolLine line;
     Fault fault = send(CProtocolLine(Words::Hub), detail);
     while (fault == Fault::None
-           && (fault = await({ Words::Id, Words::Wait }, Never, line, detail)) == Fault::None
+           && (fault = await({ Words::Id, Words::Wait }, CEngineProcess::Clock::now() + m_timeout,
+                             Never, line, detail))
+               == Fault::None
            && line.command() == Words::Id) {
         m_name = line.value("name");
         m_version = line.value("version");
@@ -62,36 +72,60 @@ CEngineClient::Fault CEngineClient::start(std::string &detail)
     if (fault == Fault::None)
         fault = send(CProtocolLine(Words::Init), detail);
     if (fault == Fault::None)
-        fault = await({ Words::Ready }, Never, line, detail);
+        fault = await({ Words::Ready }, CEngineProcess::Clock::now() + m_timeout, Never, line,
+                      detail);
     return fault;
 }
 
-CEngineClient::Fault CEngineClient::think(const CGameState &position, int depth, std::uint32_t seed,
-                                          const std::atomic<bool> &stop, int &from, int &to,
-                                          std::string &detail)
+CEngineClient::Fault CEngineClient::think(const CMatchPlayer::Ask &ask, int depth,
+                                          const std::atomic<bool> &stop,
+                                          CMatchPlayer::Answer &answer)
 {
+    std::string &detail = answer.detail;
     Fault fault = checkQuiet(detail);
     if (fault == Fault::None)
-        fault
-            = send(CProtocolLine(Words::Pos).with("pos", CPositionText::format(position)), detail);
-    if (fault == Fault::None)
-        fault = send(CProtocolLine(Words::Level).with("depth", std::to_string(depth)), detail);
-    if (fault == Fault::None)
-        fault = send(CProtocolLine(Words::Go).with("think").with("seed", std::to_string(seed)),
+        fault = send(CProtocolLine(Words::Pos).with("pos", CPositionText::format(ask.position)),
                      detail);
+    if (fault == Fault::None)
+        fault = send(level(ask, depth), detail);
+    const auto start = CEngineProcess::Clock::now();
+    if (fault == Fault::None)
+        fault = send(CProtocolLine(Words::Go).with("think").with("seed", std::to_string(ask.seed)),
+                     detail);
+    // On a clock, the clock ends the wait: past it the answer has lost.
+    const auto wait = ask.time ? ask.time->limit + ask.time->grace : m_timeout;
     CProtocolLine line;
     if (fault == Fault::None)
-        fault = await({ Words::Done, Words::Error }, stop, line, detail);
+        fault = await({ Words::Done, Words::Error }, start + wait, stop, line, detail);
+    answer.elapsed
+        = std::chrono::duration_cast<CMatchPlayer::Duration>(CEngineProcess::Clock::now() - start);
     if (fault != Fault::None)
         return fault;
     if (line.command() == Words::Error)
         return fail(Fault::Broken, detail, "error " + shown(line.value("message")));
-    if (!CProtocolStep::parse(line.value("move"), from, to))
+    if (!CProtocolStep::parse(line.value("move"), answer.from, answer.to))
         return fail(Fault::Broken, detail, "done without one step: " + shown(line.value("move")));
     // An engine answers in order: a reply before the pong came with the
     // answer, and nobody asked for it.
     fault = send(CProtocolLine(Words::Ping), detail);
-    return fault == Fault::None ? await({ Words::Pong }, stop, line, detail) : fault;
+    return fault == Fault::None
+        ? await({ Words::Pong }, CEngineProcess::Clock::now() + m_timeout, stop, line, detail)
+        : fault;
+}
+
+// A depth alone, as engines without a clock know it; on a clock the time
+// per step or the clock with its increment, the depth as a cap.
+CProtocolLine CEngineClient::level(const CMatchPlayer::Ask &ask, int depth)
+{
+    CProtocolLine line(Words::Level);
+    const auto seconds = [](CMatchPlayer::Duration duration) {
+        return CNumberText::format(static_cast<double>(duration.count()) / 1000);
+    };
+    if (ask.time && ask.time->perStep)
+        line.with("move-time", seconds(ask.time->limit));
+    else if (ask.time)
+        line.with("time", seconds(ask.time->limit)).with("inc", seconds(ask.time->increment));
+    return line.with("depth", std::to_string(depth));
 }
 
 void CEngineClient::end()
@@ -103,17 +137,20 @@ void CEngineClient::end()
 
 CEngineClient::Fault CEngineClient::send(const CProtocolLine &line, std::string &detail)
 {
+    if (m_log != nullptr)
+        m_log->write(m_job, m_logName, true, line.text());
     if (!m_process.send(line.text()))
         return fail(Fault::Crash, detail, m_process.howItEnded());
     return Fault::None;
 }
 
 CEngineClient::Fault CEngineClient::await(std::initializer_list<const char *> expected,
+                                          CEngineProcess::Clock::time_point deadline,
                                           const std::atomic<bool> &stop, CProtocolLine &line,
                                           std::string &detail)
 {
     Fault fault = Fault::None;
-    switch (receive(CEngineProcess::Clock::now() + m_timeout, stop, line, fault, detail)) {
+    switch (receive(deadline, stop, line, fault, detail)) {
     case Answer::Fault:
         return fault;
     case Answer::None:
@@ -168,6 +205,8 @@ CEngineClient::Answer CEngineClient::receive(CEngineProcess::Clock::time_point d
         case CEngineProcess::Status::Line:
             break;
         }
+        if (m_log != nullptr)
+            m_log->write(m_job, m_logName, false, text);
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
         if (!isText(text))

@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_REFEREE_ENGINECLIENT_H
 
 #include "engineprocess.h"
+#include "protocollog.h"
 #include "tools/match/matchplayer.h"
 #include "tools/protocol/protocolline.h"
 
@@ -23,6 +24,7 @@ class CEngineClient
 public:
     using Fault = CMatchPlayer::Fault;
 
+    // Without a clock, every answer may take up to timeout.
     CEngineClient(std::vector<std::string> words, std::chrono::milliseconds timeout);
     ~CEngineClient();
     CEngineClient(const CEngineClient &) = delete;
@@ -31,12 +33,15 @@ public:
     // Starts the program and greets it: hub until wait, init until ready.
     // On failure detail says why in one line and the process is ended.
     Fault start(std::string &detail);
-    // Asks for one step; from and to are what the engine named, squares 0
-    // to 31, which the caller checks against the rules. Once stop is set it
+    // Asks for one step at depth, or on the ask's clock with depth as a cap,
+    // and times it from go to done. The answer's step is what the engine
+    // named, which the caller checks against the rules. Once stop is set it
     // waits no longer: the engine is ended and the wait counts as a
     // time-out.
-    Fault think(const CGameState &position, int depth, std::uint32_t seed,
-                const std::atomic<bool> &stop, int &from, int &to, std::string &detail);
+    Fault think(const CMatchPlayer::Ask &ask, int depth, const std::atomic<bool> &stop,
+                CMatchPlayer::Answer &answer);
+    // Writes every line sent and received to log, as job's engine name.
+    void logTo(CProtocolLog &log, int job, std::string name);
     // Asks the engine to quit, then ends its process and whatever it
     // started.
     void end();
@@ -50,10 +55,12 @@ private:
     // What came when the client looked for an answer.
     enum class Answer { Reply, Fault, None };
 
+    static CProtocolLine level(const CMatchPlayer::Ask &ask, int depth);
     Fault send(const CProtocolLine &line, std::string &detail);
     // The next line whose first word is one of expected; a reply of
     // another kind is one nobody asked for, and broken.
-    Fault await(std::initializer_list<const char *> expected, const std::atomic<bool> &stop,
+    Fault await(std::initializer_list<const char *> expected,
+                CEngineProcess::Clock::time_point deadline, const std::atomic<bool> &stop,
                 CProtocolLine &line, std::string &detail);
     // Between two asks the engine owes nothing: a reply waiting then is
     // one nobody asked for.
@@ -66,6 +73,9 @@ private:
 
     CEngineProcess m_process;
     const std::chrono::milliseconds m_timeout;
+    CProtocolLog *m_log = nullptr;
+    int m_job = 0;
+    std::string m_logName;
     std::string m_name;
     std::string m_version;
 };

@@ -8,25 +8,31 @@ CEnginePlayer::CEnginePlayer(const CPlayerSpec &spec, std::chrono::milliseconds 
     , m_depth(spec.depth())
 { }
 
-CMatchPlayer::Fault CEnginePlayer::chooseStep(const CGameState &position, std::uint32_t seed,
-                                              const std::atomic<bool> &stop, int &from, int &to,
-                                              std::string &detail)
+CMatchPlayer::Fault CEnginePlayer::chooseStep(const Ask &ask, const std::atomic<bool> &stop,
+                                              Answer &answer)
 {
     if (!m_client.isRunning()) {
         std::string why;
         if (m_client.start(why) != Fault::None) {
             m_goneReason = why;
-            detail = "could not be started again: " + why;
+            answer.detail = "could not be started again: " + why;
             return Fault::Crash;
         }
     }
-    return m_client.think(position, m_depth, seed, stop, from, to, detail);
+    return m_client.think(ask, m_depth, stop, answer);
+}
+
+void CEnginePlayer::logTo(CProtocolLog &log, int job, const CPlayerSpec &spec)
+{
+    m_client.logTo(log, job, spec.label());
 }
 
 bool CEnginePlayer::identify(CPlayerSpec &spec, std::chrono::milliseconds timeout,
-                             std::string &error)
+                             CProtocolLog *log, std::string &error)
 {
     CEngineClient client(spec.words(), timeout);
+    if (log != nullptr)
+        client.logTo(*log, 0, spec.label());
     std::string detail;
     if (client.start(detail) != Fault::None) {
         error = "the engine " + CQuotedText::quote(spec.command()) + " cannot play: " + detail;

@@ -15,14 +15,18 @@ class CEnginePlayer : public CMatchPlayer
 public:
     CEnginePlayer(const CPlayerSpec &spec, std::chrono::milliseconds timeout);
 
-    Fault chooseStep(const CGameState &position, std::uint32_t seed, const std::atomic<bool> &stop,
-                     int &from, int &to, std::string &detail) override;
+    Fault chooseStep(const Ask &ask, const std::atomic<bool> &stop, Answer &answer) override;
     std::string goneReason() const override { return m_goneReason; }
+    // Its late answer could reach the next game: it is started again.
+    void lostOnTime() override { m_client.end(); }
+    // Writes its lines to log, as job's engine.
+    void logTo(CProtocolLog &log, int job, const CPlayerSpec &spec);
 
     // Starts the engine of spec once and greets it, to learn its name, so
     // that an engine that cannot play fails before any game; false with one
     // line when it cannot.
-    static bool identify(CPlayerSpec &spec, std::chrono::milliseconds timeout, std::string &error);
+    static bool identify(CPlayerSpec &spec, std::chrono::milliseconds timeout, CProtocolLog *log,
+                         std::string &error);
 
 private:
     CEngineClient m_client;

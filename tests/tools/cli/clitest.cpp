@@ -22,7 +22,8 @@ const std::string Usage
       "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
       "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
       "                    [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
-      "                    [--elo-model MODEL] [--timeout SECONDS] | openings |\n"
+      "                    [--elo-model MODEL] [--timeout SECONDS] [--tc BASE[+INC]]\n"
+      "                    [--movetime S] [--timemargin MS] [--log FILE] | openings |\n"
       "                    replay [--keep-going] | tally [--complete] | engine\n";
 
 } // namespace

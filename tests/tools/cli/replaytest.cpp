@@ -243,7 +243,7 @@ TEST(Replay, KeepsGoingPastBadGames)
 TEST(Replay, ReadsBackEveryGameMatchWrites)
 {
     std::string pdn, expected;
-    const auto depthsOneAndTwo = [] {
+    const auto depthsOneAndTwo = [](int) {
         return CMatchRunner::Seats { std::make_shared<CSearchPlayer>(1),
                                      std::make_shared<CSearchPlayer>(2) };
     };

@@ -338,7 +338,7 @@ TEST(MatchRunner, HandsGamesOnInGameOrder)
     std::condition_variable secondDone;
     bool second = false;
     CSearchPlayer depthOne(1);
-    const CMatchRunner runner([&] {
+    const CMatchRunner runner([&](int) {
         return [&](int number, const std::atomic<bool> &stop) {
             std::unique_lock<std::mutex> lock(mutex);
             if (number == 1)
@@ -364,7 +364,7 @@ TEST(MatchRunner, HandsNoGameOnAfterTheStop)
     std::set<int> started;
     const auto startedSix = [&started] { return started.count(6) > 0; };
     CSearchPlayer depthOne(1);
-    const CMatchRunner runner([&] {
+    const CMatchRunner runner([&](int) {
         return [&](int number, const std::atomic<bool> &stop) {
             std::unique_lock<std::mutex> lock(mutex);
             started.insert(number);

@@ -23,6 +23,13 @@ CPosition initial()
     return position;
 }
 
+// Asks for a step at depth 1 from the initial position.
+Fault think(CEngineClient &engine, std::uint32_t seed, CMatchPlayer::Answer &answer)
+{
+    const CPosition position = initial();
+    return engine.think({ position, seed, std::nullopt }, 1, Never, answer);
+}
+
 } // namespace
 
 TEST(EngineClient, GreetsTheEngineAndAsksForSteps)
@@ -32,15 +39,15 @@ TEST(EngineClient, GreetsTheEngineAndAsksForSteps)
     ASSERT_EQ(engine.start(detail), Fault::None) << detail;
     EXPECT_EQ(engine.name(), "checkers-cli");
     EXPECT_EQ(engine.version(), CHECKERS_VERSION);
-    int from = -1, to = -1;
+    CMatchPlayer::Answer answer;
     // best gives 23 18 at depth 1 from seed 1, 22 17 from seed 7.
-    ASSERT_EQ(engine.think(initial(), 1, 1, Never, from, to, detail), Fault::None) << detail;
-    EXPECT_EQ(from * 100 + to, 2318);
+    ASSERT_EQ(think(engine, 1, answer), Fault::None) << answer.detail;
+    EXPECT_EQ(answer.from * 100 + answer.to, 2318);
     // Lines the referee does not know, such as info, are passed over.
     CEngineClient forwarded(fake("forward"), Timeout);
     ASSERT_EQ(forwarded.start(detail), Fault::None) << detail;
-    ASSERT_EQ(forwarded.think(initial(), 1, 7, Never, from, to, detail), Fault::None) << detail;
-    EXPECT_EQ(from * 100 + to, 2217);
+    ASSERT_EQ(think(forwarded, 7, answer), Fault::None) << answer.detail;
+    EXPECT_EQ(answer.from * 100 + answer.to, 2217);
 }
 
 TEST(EngineClient, NamesEveryFaultAndEndsTheEngine)
@@ -72,11 +79,11 @@ TEST(EngineClient, NamesEveryFaultAndEndsTheEngine)
         std::string detail;
         ASSERT_EQ(engine.start(detail), Fault::None) << row.mode << ": " << detail;
         Fault fault = Fault::None;
-        int from, to;
-        for (int think = 0; think < row.thinks && fault == Fault::None; ++think)
-            fault = engine.think(initial(), 1, 1, Never, from, to, detail);
+        CMatchPlayer::Answer answer;
+        for (int thinks = 0; thinks < row.thinks && fault == Fault::None; ++thinks)
+            fault = think(engine, 1, answer);
         EXPECT_EQ(fault, row.fault) << row.mode;
-        EXPECT_EQ(detail, row.detail) << row.mode;
+        EXPECT_EQ(answer.detail, row.detail) << row.mode;
         EXPECT_EQ(engine.isRunning(), row.fault == Fault::None) << row.mode;
     }
 }
