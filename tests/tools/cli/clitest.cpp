@@ -390,6 +390,11 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
     expectOutput({ "tally", "--complete" }, whole, games("7", "2-4") + games("7", "1-1"));
 
     const std::string event = "[Event \"checkers-cli match 1 2 4 7\"]\n";
+    const auto sprtGames = [](const std::string &range) {
+        return runCli({ "match", "2", "1", "100", "1", "--ballot", "--sprt", "0,50", "--pdn",
+                        "--games", range })
+            .out;
+    };
     const struct
     {
         std::vector<std::string> arguments;
@@ -425,6 +430,11 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
         { { "tally", "--complete" },
           games("7", "1-3"),
           "Round 4 of the match's 4 games is missing" },
+        // The test stops at game 36 all the same: a gap before the stop is
+        // no game after it.
+        { { "tally", "--complete" },
+          sprtGames("1-2") + sprtGames("4-36"),
+          "Round 3 of the match's 100 games is missing" },
     };
     for (const auto &refusal : refusals) {
         const Outcome outcome = runCli(refusal.arguments, refusal.input);
@@ -472,6 +482,18 @@ TEST(Cli, PlaysPairsFromOpeningsUntilTheTestDecides)
     EXPECT_EQ(ballot.err.substr(0, head.size()), head);
     EXPECT_EQ(ballot.err.substr(ballot.err.size() - tail.size()), tail);
     expectOutput({ "tally", "--complete" }, head + "34 of 100 games\n" + tail, ballot.out);
+    // The other way round, the test accepts H0.
+    const std::string h0
+        = runCli({ "match", "1", "2", "100", "1", "--ballot", "--sprt", "0,50" }).out;
+    EXPECT_EQ(h0.substr(h0.rfind('\n', h0.size() - 2) + 1),
+              "After 14 pairs the test accepts H0: the normalized Elo difference of 1 over 2 is "
+              "0, not 50.\n");
+    // In a shard, game 2 has lost its partner: only games 3 and 4 make a
+    // pair.
+    const std::string shard
+        = runCli({ "match", "1", "2", "4", "7", "--ballot", "--pdn", "--games", "2-4" }).out;
+    const std::string tallied = runCli({ "tally" }, shard).out;
+    EXPECT_NE(tallied.find("\npairs 1 0 0 0 0\n"), std::string::npos) << tallied;
     std::remove(file.c_str());
 }
 
