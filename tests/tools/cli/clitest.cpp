@@ -497,16 +497,20 @@ TEST(Cli, PlaysPairsFromOpeningsUntilTheTestDecides)
     std::remove(file.c_str());
 }
 
-// An opening may start from a FEN, with Black to move; its games carry it.
+// An opening may start from a FEN, with Black to move; both games of its
+// pair carry it, A with White in the first, B in the second.
 TEST(Cli, PlaysOpeningsFromAFen)
 {
-    const std::string file = tempFile(
-        "fen.pdn", "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n1... 9-13 (1... 9-14) 2. 22-18 *\n");
+    const std::string file
+        = tempFile("fen.pdn",
+                   "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n1... 9-13 (1... 9-14) 2. 22-18 *\n\n"
+                   "1. 21-17 *\n");
     const Outcome match = runCli({ "match", "1", "2", "2", "3", "--openings", file, "--pdn" });
     EXPECT_EQ(match.status, 0) << match.err;
-    EXPECT_NE(match.out.find("[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n\n1... 9-13 2. 22-18 "),
-              std::string::npos)
-        << match.out;
+    const std::string opening = "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n\n1... 9-13 2. 22-18 ";
+    const std::size_t second = match.out.find("[Round \"2\"]\n[White \"depth 2\"]\n");
+    EXPECT_LT(match.out.find(opening), second) << match.out;
+    EXPECT_NE(match.out.find(opening, second), std::string::npos) << match.out;
     EXPECT_EQ(runCli({ "replay" }, match.out).status, 0);
     EXPECT_EQ(runCli({ "tally", "--complete" }, match.out).status, 0);
     std::remove(file.c_str());
