@@ -191,6 +191,10 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
         EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
     }
+    // Depth 9, the top, is no bad input.
+    const Outcome top = runCli({ "match", "9", "1", "2", "1" });
+    EXPECT_EQ(top.status, 0) << top.err;
+    EXPECT_EQ(top.out.rfind("result 9 1 ", 0), 0u) << top.out;
     // Bare, the usage, and where to read more.
     const Outcome bare = runCli({});
     EXPECT_EQ(bare.status, 2);
@@ -617,6 +621,9 @@ TEST(Cli, RefusesEnginesThatCannotPlay)
         { "10@engine",
           "checkers-cli: A must be poor, medium, good, a depth from 1 to 9 or "
           "DEPTH@COMMAND, not '10@engine'\n" },
+        { "good@checkers-cli engine",
+          "checkers-cli: A must be poor, medium, good, a depth from 1 to 9 or "
+          "DEPTH@COMMAND, not 'good@checkers-cli engine'\n" },
     };
     for (const auto &row : rows) {
         const Outcome outcome = runCli({ "match", row.player, "3", "2", "1", "--timeout", "0.3" });
