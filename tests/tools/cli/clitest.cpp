@@ -262,24 +262,42 @@ TEST(Cli, FailsWithStatusOneWhenItsInputOrOutputIsLost)
     }
 }
 
+namespace {
+
+// Runs the script as a job and sends Ctrl-C to the whole job, as a terminal
+// does, once the tool has written its first output.
+Outcome interruptedOnceWritten(const std::vector<std::string> &arguments, const std::string &script)
+{
+    const std::string stem = stemOf();
+    const pid_t job = startCli(arguments, "", stem, Target::File, STDOUT_FILENO, script);
+    const auto written
+        = [&stem] { return std::ifstream(stem + ".out", std::ios::ate).tellg() > 0; };
+    if (job == -1 || !awaitWhileRunning(job, stem, written))
+        return { "", "", -1 };
+    kill(-job, SIGINT);
+    return finishCli(job, stem);
+}
+
+} // namespace
+
 // Ctrl-C ends a match between two games, so that what it wrote reads back,
 // and then the tool dies of it, as a terminal sends it to the whole job: so
 // the shell that runs the match in a loop stops too.
 TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
 {
-    const std::string stem = stemOf();
-    const pid_t job = startCli({ "good", "good", "--pdn", "--jobs", "2" }, "", stem, Target::File,
-                               STDOUT_FILENO,
-                               "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" $games 1 "
-                               "\"$3\" \"$4\" \"$5\"; done");
-    ASSERT_NE(job, -1);
-    ASSERT_TRUE(awaitWhileRunning(
-        job, stem, [&stem] { return std::ifstream(stem + ".out", std::ios::ate).tellg() > 0; }));
-    kill(-job, SIGINT);
-    const Outcome outcome = finishCli(job, stem);
+    const Outcome outcome
+        = interruptedOnceWritten({ "good", "good", "--pdn", "--jobs", "2" },
+                                 "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" "
+                                 "$games 1 \"$3\" \"$4\" \"$5\"; done");
     EXPECT_EQ(outcome.status, -SIGINT);
     EXPECT_EQ(outcome.err, "checkers-cli: interrupted\n");
     EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << outcome.out;
+    // A shell starts a background job with Ctrl-C ignored: the match keeps
+    // it so and plays every game.
+    const Outcome background = interruptedOnceWritten(
+        { "match", "7", "7", "4", "1", "--pdn", "-j1" }, "trap '' INT; \"$0\" \"$@\"");
+    EXPECT_EQ(background.status, 0) << background.err;
+    EXPECT_NE(background.out.find("[Round \"4\"]"), std::string::npos) << background.out;
 }
 
 TEST(Cli, AnswersHelpAndVersion)
