@@ -366,6 +366,12 @@ TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
     const std::string lastDrawn
         = beforeSummary.substr(beforeSummary.rfind('\r', beforeSummary.size() - 2) + 1);
     EXPECT_EQ(lastDrawn.find_first_not_of(" \r"), std::string::npos) << shown.err;
+    // Game 2 ends long before game 1: the line counts it while game 1 is
+    // still under way.
+    ASSERT_TRUE(openTerminal(reason)) << reason;
+    const Outcome unordered
+        = runCli({ "match", "8", "8", "2", "18", "-j2" }, "", Target::Terminal, STDERR_FILENO);
+    EXPECT_NE(unordered.err.find("games 1 of 2"), std::string::npos) << unordered.err;
 }
 
 TEST(Cli, WritesMatchGamesInPdn)
