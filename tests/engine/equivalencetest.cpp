@@ -4,6 +4,7 @@
 
 #include "engine/gamenode.h"
 #include "engine/search.h"
+#include "positionfromtext.h"
 #include "randompositions.h"
 #include "tools/position/positiontext.h"
 #include "tools/reference/referencenode.h"
@@ -55,7 +56,16 @@ std::vector<Kind> positionKinds()
     Kind kings { "king endgame", {} };
     for (int i = 0; i < 400; ++i)
         kings.positions.push_back(random.kingEndgame(2 + i % 4, 2 + i / 4 % 4));
-    return { games, captures, forced, kings };
+    // A man crowned by a capture ends its move there, even where a king
+    // could take on: kept here whatever the random games hold.
+    const Kind crownings { "crowning capture",
+                           {
+                               // 8x1: a king on 1 could take 6.
+                               positionFromText(".....bb.w....................... w"),
+                               // 10x3, the one capture that crowns on 3.
+                               positionFromText(".......b..w.............b....... w"),
+                           } };
+    return { games, captures, forced, kings, crownings };
 }
 
 const std::vector<Kind> &kinds()

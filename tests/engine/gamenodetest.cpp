@@ -132,18 +132,31 @@ TEST(GameNodeConstruction, CopiesThePositionButNotThePlyCount)
     EXPECT_EQ(child.squares[22], CGameState::WhiteMan);
 }
 
+// Two plies down, the first move stands, whatever its squares (0 is no
+// move's pair), and the plies without a capture count from the copy's 0.
 TEST(GameNodeFirstMove, KeptTwoPliesBelowTheRoot)
 {
-    const CGameNode root(positionFromText(Initial), 0);
-    CGameNode child(root);
-    ASSERT_TRUE(child.makeMove(22, 17));
-    EXPECT_EQ(child.firstFrom, 22);
-    EXPECT_EQ(child.firstTo, 17);
-    CGameNode grandchild(child);
-    ASSERT_TRUE(grandchild.makeMove(9, 13));
-    EXPECT_EQ(grandchild.firstFrom, 22);
-    EXPECT_EQ(grandchild.firstTo, 17);
-    EXPECT_EQ(grandchild.squares[13], CGameState::BlackMan);
+    const struct
+    {
+        const char *position;
+        Move first;
+        Move reply;
+    } rows[] = {
+        { Initial, { 22, 17 }, { 9, 13 } },
+        { "b.......................w....... b", { 0, 4 }, { 24, 20 } },
+        { "....w..................b........ w", { 4, 0 }, { 23, 27 } },
+    };
+    for (const auto &row : rows) {
+        const CGameNode root(positionFromText(row.position), 0);
+        CGameNode child(root);
+        ASSERT_TRUE(child.makeMove(row.first.first, row.first.second)) << row.position;
+        EXPECT_EQ(Move(child.firstFrom, child.firstTo), row.first);
+        CGameNode grandchild(child);
+        ASSERT_TRUE(grandchild.makeMove(row.reply.first, row.reply.second)) << row.position;
+        EXPECT_EQ(Move(grandchild.firstFrom, grandchild.firstTo), row.first);
+        EXPECT_EQ(grandchild.squares[row.reply.second], root.squares[row.reply.first]);
+        EXPECT_EQ(grandchild.pliesWithoutCapture, 1) << row.position;
+    }
 }
 
 TEST(GameNodeFirstMove, RefusedMoveRecordsNothing)

@@ -198,6 +198,10 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
         EXPECT_EQ(outcome.err.rfind("checkers-cli: ", 0), 0u) << outcome.err;
     }
+    // Depth 9, the top, is no bad input.
+    const Outcome top = runCli({ "match", "9", "1", "2", "1" });
+    EXPECT_EQ(top.status, 0) << top.err;
+    EXPECT_EQ(top.out.rfind("result 9 1 ", 0), 0u) << top.out;
     // Bare, the usage, and where to read more.
     const Outcome bare = runCli({});
     EXPECT_EQ(bare.status, 2);
@@ -265,24 +269,42 @@ TEST(Cli, FailsWithStatusOneWhenItsInputOrOutputIsLost)
     }
 }
 
+namespace {
+
+// Runs the script as a job and sends Ctrl-C to the whole job, as a terminal
+// does, once the tool has written its first output.
+Outcome interruptedOnceWritten(const std::vector<std::string> &arguments, const std::string &script)
+{
+    const std::string stem = stemOf();
+    const pid_t job = startCli(arguments, "", stem, Target::File, STDOUT_FILENO, script);
+    const auto written
+        = [&stem] { return std::ifstream(stem + ".out", std::ios::ate).tellg() > 0; };
+    if (job == -1 || !awaitWhileRunning(job, stem, written))
+        return { "", "", -1 };
+    kill(-job, SIGINT);
+    return finishCli(job, stem);
+}
+
+} // namespace
+
 // Ctrl-C ends a match between two games, so that what it wrote reads back,
 // and then the tool dies of it, as a terminal sends it to the whole job: so
 // the shell that runs the match in a loop stops too.
 TEST(Cli, StopsAMatchOnCtrlCAfterAWholeGame)
 {
-    const std::string stem = stemOf();
-    const pid_t job = startCli({ "good", "good", "--pdn", "--jobs", "2" }, "", stem, Target::File,
-                               STDOUT_FILENO,
-                               "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" $games 1 "
-                               "\"$3\" \"$4\" \"$5\"; done");
-    ASSERT_NE(job, -1);
-    ASSERT_TRUE(awaitWhileRunning(
-        job, stem, [&stem] { return std::ifstream(stem + ".out", std::ios::ate).tellg() > 0; }));
-    kill(-job, SIGINT);
-    const Outcome outcome = finishCli(job, stem);
+    const Outcome outcome
+        = interruptedOnceWritten({ "good", "good", "--pdn", "--jobs", "2" },
+                                 "for games in 100000 2; do \"$0\" match \"$1\" \"$2\" "
+                                 "$games 1 \"$3\" \"$4\" \"$5\"; done");
     EXPECT_EQ(outcome.status, -SIGINT);
     EXPECT_EQ(outcome.err, "checkers-cli: interrupted\n");
     EXPECT_EQ(runCli({ "replay" }, outcome.out).status, 0) << outcome.out;
+    // A shell starts a background job with Ctrl-C ignored: the match keeps
+    // it so and plays every game.
+    const Outcome background = interruptedOnceWritten(
+        { "match", "7", "7", "4", "1", "--pdn", "-j1" }, "trap '' INT; \"$0\" \"$@\"");
+    EXPECT_EQ(background.status, 0) << background.err;
+    EXPECT_NE(background.out.find("[Round \"4\"]"), std::string::npos) << background.out;
 }
 
 TEST(Cli, AnswersHelpAndVersion)
@@ -351,6 +373,12 @@ TEST(Cli, PlaysTheSameMatchWhateverTheJobs)
     const std::string lastDrawn
         = beforeSummary.substr(beforeSummary.rfind('\r', beforeSummary.size() - 2) + 1);
     EXPECT_EQ(lastDrawn.find_first_not_of(" \r"), std::string::npos) << shown.err;
+    // Game 2 ends long before game 1: the line counts it while game 1 is
+    // still under way.
+    ASSERT_TRUE(openTerminal(reason)) << reason;
+    const Outcome unordered
+        = runCli({ "match", "8", "8", "2", "18", "-j2" }, "", Target::Terminal, STDERR_FILENO);
+    EXPECT_NE(unordered.err.find("games 1 of 2"), std::string::npos) << unordered.err;
 }
 
 TEST(Cli, WritesMatchGamesInPdn)
@@ -397,6 +425,11 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
     expectOutput({ "tally", "--complete" }, whole, games("7", "2-4") + games("7", "1-1"));
 
     const std::string event = "[Event \"checkers-cli match 1 2 4 7\"]\n";
+    const auto sprtGames = [](const std::string &range) {
+        return runCli({ "match", "2", "1", "100", "1", "--ballot", "--sprt", "0,50", "--pdn",
+                        "--games", range })
+            .out;
+    };
     const struct
     {
         std::vector<std::string> arguments;
@@ -432,6 +465,11 @@ TEST(Cli, TalliesTheGamesOfOneMatch)
         { { "tally", "--complete" },
           games("7", "1-3"),
           "Round 4 of the match's 4 games is missing" },
+        // The test stops at game 36 all the same: a gap before the stop is
+        // no game after it.
+        { { "tally", "--complete" },
+          sprtGames("1-2") + sprtGames("4-36"),
+          "Round 3 of the match's 100 games is missing" },
     };
     for (const auto &refusal : refusals) {
         const Outcome outcome = runCli(refusal.arguments, refusal.input);
@@ -479,19 +517,35 @@ TEST(Cli, PlaysPairsFromOpeningsUntilTheTestDecides)
     EXPECT_EQ(ballot.err.substr(0, head.size()), head);
     EXPECT_EQ(ballot.err.substr(ballot.err.size() - tail.size()), tail);
     expectOutput({ "tally", "--complete" }, head + "34 of 100 games\n" + tail, ballot.out);
+    // The other way round, the test accepts H0.
+    const std::string h0
+        = runCli({ "match", "1", "2", "100", "1", "--ballot", "--sprt", "0,50" }).out;
+    EXPECT_EQ(h0.substr(h0.rfind('\n', h0.size() - 2) + 1),
+              "After 14 pairs the test accepts H0: the normalized Elo difference of 1 over 2 is "
+              "0, not 50.\n");
+    // In a shard, game 2 has lost its partner: only games 3 and 4 make a
+    // pair.
+    const std::string shard
+        = runCli({ "match", "1", "2", "4", "7", "--ballot", "--pdn", "--games", "2-4" }).out;
+    const std::string tallied = runCli({ "tally" }, shard).out;
+    EXPECT_NE(tallied.find("\npairs 1 0 0 0 0\n"), std::string::npos) << tallied;
     std::remove(file.c_str());
 }
 
-// An opening may start from a FEN, with Black to move; its games carry it.
+// An opening may start from a FEN, with Black to move; both games of its
+// pair carry it, A with White in the first, B in the second.
 TEST(Cli, PlaysOpeningsFromAFen)
 {
-    const std::string file = tempFile(
-        "fen.pdn", "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n1... 9-13 (1... 9-14) 2. 22-18 *\n");
+    const std::string file
+        = tempFile("fen.pdn",
+                   "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n1... 9-13 (1... 9-14) 2. 22-18 *\n\n"
+                   "1. 21-17 *\n");
     const Outcome match = runCli({ "match", "1", "2", "2", "3", "--openings", file, "--pdn" });
     EXPECT_EQ(match.status, 0) << match.err;
-    EXPECT_NE(match.out.find("[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n\n1... 9-13 2. 22-18 "),
-              std::string::npos)
-        << match.out;
+    const std::string opening = "[SetUp \"1\"]\n[FEN \"B:W21-32:B1-12\"]\n\n1... 9-13 2. 22-18 ";
+    const std::size_t second = match.out.find("[Round \"2\"]\n[White \"depth 2\"]\n");
+    EXPECT_LT(match.out.find(opening), second) << match.out;
+    EXPECT_NE(match.out.find(opening, second), std::string::npos) << match.out;
     EXPECT_EQ(runCli({ "replay" }, match.out).status, 0);
     EXPECT_EQ(runCli({ "tally", "--complete" }, match.out).status, 0);
     std::remove(file.c_str());
