@@ -97,8 +97,7 @@ CEngineClient::Fault CEngineClient::think(const CMatchPlayer::Ask &ask, int dept
     CProtocolLine line;
     if (fault == Fault::None)
         fault = await({ Words::Done, Words::Error }, start + wait, stop, line, detail);
-    answer.elapsed
-        = std::chrono::duration_cast<CMatchPlayer::Duration>(CEngineProcess::Clock::now() - start);
+    answer.elapsed = std::chrono::duration_cast<CMatchPlayer::Duration>(m_heard - start);
     if (fault != Fault::None)
         return fault;
     if (line.command() == Words::Error)
@@ -192,7 +191,9 @@ CEngineClient::Answer CEngineClient::receive(CEngineProcess::Clock::time_point d
     };
     for (;;) {
         std::string text;
-        switch (m_process.readLine(deadline, stop, text)) {
+        const CEngineProcess::Status status = m_process.readLine(deadline, stop, text);
+        m_heard = CEngineProcess::Clock::now();
+        switch (status) {
         case CEngineProcess::Status::TimedOut:
         case CEngineProcess::Status::Stopped:
             return Answer::None;

@@ -73,6 +73,9 @@ private:
 
     CEngineProcess m_process;
     const std::chrono::milliseconds m_timeout;
+    // When the last line came, or the wait for it ended: an answer is
+    // timed to it, not to what the referee did after.
+    CEngineProcess::Clock::time_point m_heard;
     CProtocolLog *m_log = nullptr;
     int m_job = 0;
     std::string m_logName;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -159,6 +160,12 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "poor", "10", "2", "1" },
         { "match", "poor", "poor", "0", "1" },
         { "match", "poor", "poor", "10000001", "1" },
+        { "match", "1", "1", "2", "1", "--tc", "1", "--movetime", "1" },
+        { "match", "1", "1", "2", "1", "--tc", "0" },
+        { "match", "1", "1", "2", "1", "--movetime", "x" },
+        { "match", "1", "1", "2", "1", "--tc", "1", "--timemargin", "-1" },
+        { "match", "64", "1", "2", "1" },
+        { "match", "65", "1", "2", "1", "--tc", "1" },
         { "match", "x=3", "x=2", "2", "1" },
         { "match", "x y=3", "2", "2", "1" },
         { "match", "poor", "poor", "2", "-1" },
@@ -795,4 +802,80 @@ TEST(Cli, EndsItsEnginesOnCtrlC)
     EXPECT_EQ(outcome.out, "");
     for (const int group : groups)
         EXPECT_FALSE(groupIsLeft(group));
+}
+
+namespace {
+
+// The clock comments of one game's turns, White's and Black's in turn: each
+// clock is what the side had, less what the turn took, plus the increment.
+void expectClocksAddUp(const std::string &pdn, double base, double increment)
+{
+    double left[2] = { base, base };
+    int turn = 0;
+    for (std::size_t at = pdn.find("[%clk "); at != std::string::npos;
+         at = pdn.find("[%clk ", at + 1), ++turn) {
+        int hours = 0, minutes = 0;
+        double seconds = 0, used = 0;
+        ASSERT_EQ(std::sscanf(pdn.c_str() + at, "[%%clk %d:%d:%lf] [%%emt %lf]", &hours, &minutes,
+                              &seconds, &used),
+                  4)
+            << pdn.substr(at, 40);
+        double &side = left[turn % 2];
+        side += increment - used;
+        EXPECT_NEAR(hours * 3600 + minutes * 60 + seconds, side, 0.011) << pdn.substr(at, 40);
+    }
+    EXPECT_GT(turn, 10);
+}
+
+} // namespace
+
+// On a clock the built-in engine deepens its search as its time allows and
+// loses no game on time; each turn's clock is written, adds up, and reads
+// back; an engine that answers late loses on time.
+TEST(Cli, PlaysOnAClock)
+{
+    const Outcome clock = runCli({ "match", "64", "64", "1", "3", "--tc", "0.5+0.01", "--pdn" });
+    EXPECT_EQ(clock.status, 0) << clock.err;
+    EXPECT_EQ(clock.err.find("faults"), std::string::npos) << clock.err;
+    EXPECT_NE(clock.out.find("[Event \"checkers-cli match 64 64 1 3 --tc 0.5+0.01\"]"),
+              std::string::npos);
+    EXPECT_NE(clock.out.find("[TimeControl \"0.5+0.01\"]"), std::string::npos);
+    expectClocksAddUp(clock.out, 0.5, 0.01);
+    const Outcome tally = runCli({ "tally", "--complete" }, clock.out);
+    EXPECT_EQ(tally.out.substr(0, tally.out.find('\n')), clock.err.substr(0, clock.err.find('\n')));
+    EXPECT_EQ(runCli({ "replay" }, clock.out).status, 0);
+
+    const std::string log = testing::TempDir() + "protocol.log";
+    const struct
+    {
+        const char *mode;
+        std::vector<std::string> time;
+        const char *sent;
+    } late[] = {
+        { "slow", { "--tc", "0.5" }, " > level time=0.5 inc=0 depth=3\n" },
+        { "slow", { "--movetime", "0.3" }, " > level move-time=0.3 depth=3\n" },
+    };
+    for (const auto &row : late) {
+        std::vector<std::string> arguments
+            = { "match", fakeEngine(row.mode), "2", "2", "1", "--pdn", "-j1", "--log", log };
+        arguments.insert(arguments.end(), row.time.begin(), row.time.end());
+        const Outcome outcome = runCli(arguments);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find("[Termination \"White forfeits, time: out of time by 0.1"),
+                  std::string::npos)
+            << outcome.out;
+        EXPECT_NE(outcome.err.find("faults 3@checkers-cli crashes 0 timeouts 2 illegal 0 broken 0"),
+                  std::string::npos)
+            << outcome.err;
+        std::ifstream file(log);
+        const std::string lines((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
+        EXPECT_NE(lines.find(" 1 3@checkers-cli" + std::string(row.sent)), std::string::npos)
+            << lines;
+        EXPECT_NE(lines.find(" 1 3@checkers-cli < id name=checkers-cli"), std::string::npos);
+    }
+    std::remove(log.c_str());
+    const Outcome crowded = runCli({ "match", "1", "1", "2", "1", "--tc", "1", "-j", "256" });
+    EXPECT_EQ(crowded.status, 0);
+    EXPECT_EQ(crowded.err.rfind("checkers-cli: warning: 256 jobs on ", 0), 0u) << crowded.err;
 }

@@ -2,6 +2,7 @@
 #include "tools/match/balancerule.h"
 #include "tools/match/ballotdeck.h"
 #include "tools/match/elointerval.h"
+#include "tools/match/matchclock.h"
 #include "tools/match/matchfigures.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchseat.h"
@@ -18,6 +19,7 @@
 #include <mutex>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 // The README's strength table. The figures were computed once apart from
 // this code, in Python: the draw rate of the profile likelihood found by a
@@ -268,12 +270,24 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         { base + " --jobs 2", false },
         { "checkers-cli match 1 2 5 7" + sprt, false },
         { "checkers-cli match 1 2 10000001 7", false },
+        { base + " --tc 10+0.1", true },
+        { base + " --ballot --tc 60", true },
+        { base + sprt + " --movetime 0.5", true },
+        { base + " --tc 10+0.10", false },
+        { base + " --tc 10 --movetime 1", false },
+        { base + " --timemargin 50 --tc 10", false },
+        { "checkers-cli match 64 2 4 7 --tc 10", true },
+        { "checkers-cli match 65 2 4 7 --tc 10", false },
+        { "checkers-cli match 10 2 4 7", false },
     };
     for (const auto &[text, canonical] : rows) {
         CMatchSpec read;
         EXPECT_EQ(read.readEvent(text), canonical) << text;
         if (canonical) {
-            EXPECT_EQ(read.isPaired(), text != base) << text;
+            EXPECT_EQ(read.isPaired(), text.find(" --sprt") != std::string::npos
+                          || text.find(" --ballot") != std::string::npos
+                          || text.find(" --openings") != std::string::npos)
+                << text;
             EXPECT_EQ(read.event(), text);
         }
     }
@@ -306,6 +320,56 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         if (!row.labels.empty()) {
             EXPECT_EQ(read.a().label() + ' ' + read.b().label(), row.labels);
         }
+    }
+}
+
+// The clocks add up: a turn's clock comment is what was left, less what
+// the turn took, plus the increment; past the margin a step has lost.
+TEST(MatchClock, ChargesEachTurnAndTellsALossOnTime)
+{
+    using ms = std::chrono::milliseconds;
+    const int White = CGameState::White, Black = CGameState::Black;
+    const struct
+    {
+        std::string control;
+        bool moveTime;
+        // Each step: the side, what it took, whether it ends the turn, and
+        // the comment or the loss it gives.
+        std::vector<std::tuple<int, int, bool, std::string>> steps;
+    } rows[] = {
+        { "10+0.1", false,
+          { { White, 1234, true, "+5/7 [%clk 0:00:08.86] [%emt 1.234]" },
+            { Black, 300, false, "" },
+            { Black, 200, true, "+5/7 [%clk 0:00:09.60] [%emt 0.500]" },
+            { White, 8900, true, "+5/7 [%clk 0:00:00.06] [%emt 8.900]" },
+            // 9.6 s left and a margin of 0.1 s: 9.7 s is within it.
+            { Black, 9700, true, "+5/7 [%clk 0:00:00.00] [%emt 9.700]" },
+            { White, 171, true, "lost by 0.105" } } },
+        { "65", false, { { White, 65000, true, "+5/7 [%clk 0:00:00.00] [%emt 65.000]" } } },
+        { "3600", false, { { Black, 1, true, "+5/7 [%clk 0:59:59.99] [%emt 0.001]" } } },
+        { "0.5", true,
+          { { White, 500, true, "+5/7 [%emt 0.500]" },
+            { Black, 601, true, "lost by 0.101" } } },
+    };
+    for (const auto &row : rows) {
+        CTimeControl control;
+        std::string error;
+        ASSERT_TRUE(row.moveTime ? control.readMoveTime(row.control, error)
+                                 : control.readClock(row.control, error))
+            << error;
+        CMatchClock clock(control, ms(100));
+        for (const auto &[side, elapsed, ends, expected] : row.steps) {
+            const auto over = clock.charge(side, ms(elapsed));
+            const std::string said = over ? "lost by " + CMatchClock::secondsText(*over)
+                : ends                    ? clock.endTurn(side, 7, 5)
+                                          : "";
+            EXPECT_EQ(said, expected) << row.control << ' ' << elapsed;
+        }
+    }
+    for (const char *bad : { "0", "-1", "10+-1", "x", "10+", "86401" }) {
+        CTimeControl control;
+        std::string error;
+        EXPECT_FALSE(control.readClock(bad, error)) << bad;
     }
 }
 

@@ -11,6 +11,7 @@
 #   segfault      kills itself with SIGSEGV at its third go.
 #   close-output  closes its standard output at its third go and sleeps.
 #   hang          answers no go, and sleeps.
+#   slow          answers each go as the real engine does, a second late.
 #   endless       answers a go with info words, never ending the line.
 #   binary        answers each go with a control byte in its line.
 #   refuse        answers each go with an error.
@@ -67,6 +68,7 @@ while IFS= read -r line; do
         refuse) reply 'error message="no"'; continue ;;
         steps) reply "done move=22x15x8"; continue ;;
         daemon) [ "$thinks" -eq 1 ] && daemonize ;;
+        slow) sleep 1 ;;
       esac
       if [ "$mode" = long-info ]; then printf 'info %065531d\n' 0; else reply "info depth=1"; fi ;;
   esac
