@@ -78,7 +78,16 @@ std::string CMatchCommand::help() const
            "each).\n"
            "--elo-model normalized|logistic: what ELO0 and ELO1 measure (default normalized).\n"
            "--timeout SECONDS: how long an engine has for each answer, above 0 and up to 86400 "
-           "(default 60).";
+           "(default 60).\n"
+           "--tc BASE[+INC]: play on a clock of BASE seconds a side, INC added after each turn; "
+           "--movetime S: S seconds a step. Either makes DEPTH a cap, 1 to 64: the built-in "
+           "player deepens its search until its time is spent, engines get \"level time=LEFT "
+           "inc=INC depth=DEPTH\" or \"level move-time=S depth=DEPTH\". A side over its time "
+           "by more than --timemargin MS (default 100) loses on time. The PDN gets a TimeControl "
+           "tag and each turn's clock, as {[%clk H:MM:SS.ss] [%emt S]}. Results on a clock are "
+           "not reproducible.\n"
+           "--log FILE: write every line sent to and read from the engines, as \"MS JOB NAME > "
+           "LINE\" and \"MS JOB NAME < LINE\".";
 }
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
