@@ -1,6 +1,7 @@
 #include "bestcommand.h"
 
 #include "engine/search.h"
+#include "tools/position/numbertext.h"
 #include "tools/position/position.h"
 
 std::string CBestCommand::name() const
@@ -27,7 +28,7 @@ bool CBestCommand::run(const Call &call, std::string &error) const
     int depth;
     std::uint32_t seed;
     if (!readPosition(call.arguments[0], position, error)
-        || !readNumber(call.arguments[1], "DEPTH", 1, MaxDepth, depth, error)
+        || !CNumberText::read(call.arguments[1], "DEPTH", 1, MaxDepth, depth, error)
         || !readSeed(call.arguments[2], seed, error))
         return false;
     if (writeVerdict(position, call.out))

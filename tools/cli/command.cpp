@@ -29,19 +29,6 @@ bool CCommand::readPosition(const std::string &text, CPosition &position, std::s
     return false;
 }
 
-bool CCommand::readNumber(const std::string &text, const std::string &what, int min, int max,
-                          int &value, std::string &error)
-{
-    int number;
-    if (!CNumberText::parse(text, number) || number < min || number > max) {
-        error = what + " must be a whole number from " + std::to_string(min) + " to "
-            + std::to_string(max) + ", not " + CQuotedText::quote(text);
-        return false;
-    }
-    value = number;
-    return true;
-}
-
 bool CCommand::writeVerdict(const CPosition &position, std::ostream &out)
 {
     const int result = position.settledResult();

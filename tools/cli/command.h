@@ -64,9 +64,6 @@ public:
 
 protected:
     static bool readPosition(const std::string &text, CPosition &position, std::string &error);
-    // Reads an integer from min to max; what names it in the error.
-    static bool readNumber(const std::string &text, const std::string &what, int min, int max,
-                           int &value, std::string &error);
     // A finished game has no step left: writes the verdict the rules gave
     // it, a loss for a side to move without a step, else the draw the move
     // count reached, and gives true.

@@ -1,6 +1,7 @@
 #include "perftcommand.h"
 
 #include "engine/gamenode.h"
+#include "tools/position/numbertext.h"
 #include "tools/position/position.h"
 
 std::string CPerftCommand::name() const
@@ -24,7 +25,7 @@ bool CPerftCommand::run(const Call &call, std::string &error) const
     CPosition position;
     int depth;
     if (!readPosition(call.arguments[0], position, error)
-        || !readNumber(call.arguments[1], "DEPTH", 0, MaxDepth, depth, error))
+        || !CNumberText::read(call.arguments[1], "DEPTH", 0, MaxDepth, depth, error))
         return false;
     call.out << count(position, depth) << '\n';
     return true;

@@ -1,5 +1,6 @@
 #include "playcommand.h"
 
+#include "tools/position/numbertext.h"
 #include "tools/position/position.h"
 #include "tools/position/positiontext.h"
 
@@ -28,8 +29,8 @@ bool CPlayCommand::run(const Call &call, std::string &error) const
     CPosition position;
     int from, to;
     if (!readPosition(call.arguments[0], position, error)
-        || !readNumber(call.arguments[1], "FROM", 0, LastSquare, from, error)
-        || !readNumber(call.arguments[2], "TO", 0, LastSquare, to, error))
+        || !CNumberText::read(call.arguments[1], "FROM", 0, LastSquare, from, error)
+        || !CNumberText::read(call.arguments[2], "TO", 0, LastSquare, to, error))
         return false;
     if (writeVerdict(position, call.out))
         return true;

@@ -28,19 +28,6 @@ std::vector<std::string> wordsOf(const std::string &text)
     return words;
 }
 
-bool readInteger(const std::string &text, const std::string &what, int min, int max, int &value,
-                 std::string &error)
-{
-    int number;
-    if (!CNumberText::parse(text, number) || number < min || number > max) {
-        error = what + " must be a whole number from " + std::to_string(min) + " to "
-            + std::to_string(max) + ", not " + CQuotedText::quote(text);
-        return false;
-    }
-    value = number;
-    return true;
-}
-
 bool readRate(const std::string &name, const std::string &text, double &rate, std::string &error)
 {
     if (CNumberText::parse(text, rate))
@@ -102,7 +89,7 @@ bool CMatchSpec::readArguments(const std::vector<std::string> &arguments, int ma
     m_arguments = arguments;
     if (!m_a.read(arguments[0], "A", maxDepth, error)
         || !m_b.read(arguments[1], "B", maxDepth, error)
-        || !readInteger(arguments[2], "GAMES", 1, MaxGames, m_games, error))
+        || !CNumberText::read(arguments[2], "GAMES", 1, MaxGames, m_games, error))
         return false;
     m_last = m_games;
     if (CNumberText::parse(arguments[3], m_seed))
@@ -159,7 +146,7 @@ bool CMatchSpec::readRange(const std::string &value, std::string &error)
 
 bool CMatchSpec::readJobs(const std::string &value, std::string &error)
 {
-    return readInteger(value, "--jobs", 1, MaxJobs, m_jobs, error);
+    return CNumberText::read(value, "--jobs", 1, MaxJobs, m_jobs, error);
 }
 
 bool CMatchSpec::readPdn(const std::string &, std::string &)
@@ -243,7 +230,7 @@ bool CMatchSpec::readMoveTime(const std::string &value, std::string &error)
 bool CMatchSpec::readMargin(const std::string &value, std::string &error)
 {
     int milliseconds;
-    if (!readInteger(value, "--timemargin", 0, MaxTimeout * 1000, milliseconds, error))
+    if (!CNumberText::read(value, "--timemargin", 0, MaxTimeout * 1000, milliseconds, error))
         return false;
     m_margin = std::chrono::milliseconds(milliseconds);
     return true;

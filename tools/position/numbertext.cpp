@@ -1,5 +1,7 @@
 #include "numbertext.h"
 
+#include "quotedtext.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -42,4 +44,17 @@ std::string CNumberText::format(double value)
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
+}
+
+bool CNumberText::read(const std::string &text, const std::string &what, int min, int max,
+                       int &value, std::string &error)
+{
+    int number;
+    if (!parse(text, number) || number < min || number > max) {
+        error = what + " must be a whole number from " + std::to_string(min) + " to "
+            + std::to_string(max) + ", not " + CQuotedText::quote(text);
+        return false;
+    }
+    value = number;
+    return true;
 }

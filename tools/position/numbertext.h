@@ -11,6 +11,10 @@ class CNumberText
 {
 public:
     static bool parse(const std::string &text, int &value);
+    // Reads an integer from min to max; false with one line that names it
+    // as what.
+    static bool read(const std::string &text, const std::string &what, int min, int max, int &value,
+                     std::string &error);
     // The same for an unsigned 32-bit number: no sign at all.
     static bool parse(const std::string &text, std::uint32_t &value);
     // A finite decimal number, "0.05", "-3" or "1e-3"; no infinity or NaN.
