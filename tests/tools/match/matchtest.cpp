@@ -284,7 +284,8 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         CMatchSpec read;
         EXPECT_EQ(read.readEvent(text), canonical) << text;
         if (canonical) {
-            EXPECT_EQ(read.isPaired(), text.find(" --sprt") != std::string::npos
+            EXPECT_EQ(read.isPaired(),
+                      text.find(" --sprt") != std::string::npos
                           || text.find(" --ballot") != std::string::npos
                           || text.find(" --openings") != std::string::npos)
                 << text;
@@ -337,7 +338,8 @@ TEST(MatchClock, ChargesEachTurnAndTellsALossOnTime)
         // the comment or the loss it gives.
         std::vector<std::tuple<int, int, bool, std::string>> steps;
     } rows[] = {
-        { "10+0.1", false,
+        { "10+0.1",
+          false,
           { { White, 1234, true, "+5/7 [%clk 0:00:08.86] [%emt 1.234]" },
             { Black, 300, false, "" },
             { Black, 200, true, "+5/7 [%clk 0:00:09.60] [%emt 0.500]" },
@@ -347,9 +349,9 @@ TEST(MatchClock, ChargesEachTurnAndTellsALossOnTime)
             { White, 171, true, "lost by 0.105" } } },
         { "65", false, { { White, 65000, true, "+5/7 [%clk 0:00:00.00] [%emt 65.000]" } } },
         { "3600", false, { { Black, 1, true, "+5/7 [%clk 0:59:59.99] [%emt 0.001]" } } },
-        { "0.5", true,
-          { { White, 500, true, "+5/7 [%emt 0.500]" },
-            { Black, 601, true, "lost by 0.101" } } },
+        { "0.5",
+          true,
+          { { White, 500, true, "+5/7 [%emt 0.500]" }, { Black, 601, true, "lost by 0.101" } } },
     };
     for (const auto &row : rows) {
         CTimeControl control;
