@@ -3,6 +3,7 @@
 #include "tools/match/ballotdeck.h"
 #include "tools/match/elointerval.h"
 #include "tools/match/matchclock.h"
+#include "tools/match/matchfaults.h"
 #include "tools/match/matchfigures.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchseat.h"
@@ -372,6 +373,35 @@ TEST(MatchClock, ChargesEachTurnAndTellsALossOnTime)
         CTimeControl control;
         std::string error;
         EXPECT_FALSE(control.readClock(bad, error)) << bad;
+    }
+}
+
+// A Termination tag holds at most 60 bytes of what the engine wrote, and
+// reads back as the fault it records.
+TEST(MatchFaults, CutsTheDetailAtSixtyBytes)
+{
+    const std::string sixty(60, 'x');
+    const struct
+    {
+        CMatchPlayer::Fault fault;
+        int side;
+        std::string detail;
+        std::string tag;
+    } rows[] = {
+        { CMatchPlayer::Fault::Crash, CGameState::White, sixty, "White forfeits, crash: " + sixty },
+        { CMatchPlayer::Fault::Broken, CGameState::Black, sixty + "y",
+          "Black forfeits, broken reply: " + sixty + "..." },
+        { CMatchPlayer::Fault::Timeout, CGameState::Black, "out of time by 0.150 s",
+          "Black forfeits, time: out of time by 0.150 s" },
+    };
+    for (const auto &row : rows) {
+        const std::string tag = CMatchFaults::termination(row.fault, row.side, row.detail);
+        EXPECT_EQ(tag, row.tag);
+        CMatchPlayer::Fault fault = CMatchPlayer::Fault::None;
+        int side = 0;
+        EXPECT_TRUE(CMatchFaults::readTermination(tag, fault, side));
+        EXPECT_EQ(fault, row.fault);
+        EXPECT_EQ(side, row.side);
     }
 }
 

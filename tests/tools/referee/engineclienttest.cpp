@@ -65,6 +65,11 @@ TEST(EngineClient, NamesEveryFaultAndEndsTheEngine)
         { "close-output", 3, Fault::Crash, "closed its output" },
         { "twice", 1, Fault::Broken, "an answer nobody asked for: 'done move=24-19'" },
         { "crlf", 3, Fault::None, "" },
+        // A line whose first word the referee does not know is passed over
+        // whatever follows; one it knows must read.
+        { "odd-info", 2, Fault::None, "" },
+        { "bad-done", 1, Fault::Broken,
+          "the value of move has no closing quote: 'done move=\"22-18'" },
         { "long-info", 3, Fault::None, "" },
         { "hang", 1, Fault::Timeout, "no answer in time" },
         { "endless", 1, Fault::Broken,

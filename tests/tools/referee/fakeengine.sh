@@ -12,6 +12,9 @@
 #   close-output  closes its standard output at its third go and sleeps.
 #   hang          answers no go, and sleeps.
 #   slow          answers each go as the real engine does, a second late.
+#   odd-info      writes info lines whose arguments do not read before each
+#                 answer to go.
+#   bad-done      answers each go with a done whose quote is not closed.
 #   endless       answers a go with info words, never ending the line.
 #   binary        answers each go with a control byte in its line.
 #   refuse        answers each go with an error.
@@ -69,6 +72,8 @@ while IFS= read -r line; do
         steps) reply "done move=22x15x8"; continue ;;
         daemon) [ "$thinks" -eq 1 ] && daemonize ;;
         slow) sleep 1 ;;
+        odd-info) printf '%s\n' 'info = x' 'info = €€' 'info string he said "hi' 'frob a="b' ;;
+        bad-done) reply 'done move="22-18'; continue ;;
       esac
       if [ "$mode" = long-info ]; then printf 'info %065531d\n' 0; else reply "info depth=1"; fi ;;
   esac
