@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sched.h>
 #include <thread>
 
@@ -59,6 +60,8 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "pdn", "", 0, false, nullptr, &CMatchSpec::readPdn },
         { "ballot", "", 0, true, nullptr, &CMatchSpec::readBallot },
         { "openings", "FILE", 0, true, nullptr, &CMatchSpec::readOpenings },
+        { "openings-order", "ORDER", 0, true, nullptr, &CMatchSpec::readOpeningsOrder },
+        { "openings-start", "K", 0, true, nullptr, &CMatchSpec::readOpeningsStart },
         { "sprt", "ELO0,ELO1", 0, true, nullptr, &CMatchSpec::readElos },
         { "alpha", "A", 0, true, "sprt", &CMatchSpec::readAlpha },
         { "beta", "B", 0, true, "sprt", &CMatchSpec::readBeta },
@@ -126,6 +129,11 @@ bool CMatchSpec::check(std::string &error) const
         error = "--ballot and --openings both name the openings: give one";
         return false;
     }
+    if (m_ordered && !m_ballot && m_openingsPath.empty()) {
+        error = "--openings-order and --openings-start order the openings: they need --ballot or "
+                "--openings";
+        return false;
+    }
     return true;
 }
 
@@ -164,6 +172,24 @@ bool CMatchSpec::readOpenings(const std::string &value, std::string &)
     m_openingsPath = value;
     m_openingsName = value.substr(value.find_last_of('/') + 1);
     return true;
+}
+
+bool CMatchSpec::readOpeningsOrder(const std::string &value, std::string &error)
+{
+    m_ordered = true;
+    m_shuffled = value == "random";
+    if (m_shuffled || value == "sequential")
+        return true;
+    error = "--openings-order must be sequential or random, not " + CQuotedText::quote(value);
+    return false;
+}
+
+// Its upper bound is the number of openings, known once they are read.
+bool CMatchSpec::readOpeningsStart(const std::string &value, std::string &error)
+{
+    m_ordered = true;
+    return readInteger(value, "--openings-start", 1, std::numeric_limits<int>::max(),
+                       m_openingsStart, error);
 }
 
 bool CMatchSpec::readElos(const std::string &value, std::string &error)
@@ -233,12 +259,19 @@ std::string CMatchSpec::eventOptions() const
         text += " --ballot";
     else if (!m_openingsName.empty())
         text += " --openings " + m_openingsName;
+    text += orderOptions();
     if (m_sprt)
         text += " --sprt " + CNumberText::format(m_sprt->elo0) + ','
             + CNumberText::format(m_sprt->elo1) + " --alpha " + CNumberText::format(m_sprt->alpha)
             + " --beta " + CNumberText::format(m_sprt->beta) + " --elo-model "
             + CSprt::modelName(m_sprt->model);
     return text;
+}
+
+std::string CMatchSpec::orderOptions() const
+{
+    return std::string(m_shuffled ? " --openings-order random" : "")
+        + (m_openingsStart > 1 ? " --openings-start " + std::to_string(m_openingsStart) : "");
 }
 
 // The words after the arguments are options that the Event records, each
@@ -285,9 +318,31 @@ bool CMatchSpec::isPaired() const
 
 bool CMatchSpec::loadOpenings(std::vector<COpening> &openings, std::string &error) const
 {
+    std::vector<COpening> listed;
+    if (!readOpeningsList(listed, error))
+        return false;
+    const int count = static_cast<int>(listed.size());
+    if (count > 0 && m_openingsStart > count) {
+        error = "--openings-start " + std::to_string(m_openingsStart) + " is past the last of the "
+            + std::to_string(count) + " openings";
+        return false;
+    }
+    openings.clear();
+    for (const int place : openingOrder().places(count))
+        openings.push_back(listed[static_cast<std::size_t>(place)]);
+    return true;
+}
+
+bool CMatchSpec::readOpeningsList(std::vector<COpening> &openings, std::string &error) const
+{
     if (m_ballot)
         openings = CBallotDeck::openings();
     return m_openingsPath.empty() || COpeningFile::read(m_openingsPath, openings, error);
+}
+
+COpeningOrder CMatchSpec::openingOrder() const
+{
+    return COpeningOrder(m_shuffled, m_seed, m_openingsStart);
 }
 
 // As nproc counts them: the processors this process may run on, which

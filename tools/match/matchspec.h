@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_MATCH_MATCHSPEC_H
 
 #include "opening.h"
+#include "openingorder.h"
 #include "playerspec.h"
 #include "sprt.h"
 
@@ -21,12 +22,14 @@
 // line's own:
 //
 //   checkers-cli match A B GAMES SEED [--ballot | --openings NAME]
+//       [--openings-order random] [--openings-start K]
 //       [--sprt ELO0,ELO1 --alpha A --beta B --elo-model MODEL]
 //
 // with GAMES and SEED as given, each player as CPlayerSpec::eventWord()
 // names it, the openings file's name without its folders (so that shards
 // run from other folders or machines agree), every number in its shortest
-// form and the test's defaults written out.
+// form and the test's defaults written out; the order of the openings only
+// where it is not the default, so that the same games have one tag.
 class CMatchSpec
 {
 public:
@@ -82,10 +85,13 @@ public:
     const std::optional<CSprt::Settings> &sprt() const { return m_sprt; }
     // Whether the games are counted in pairs too.
     bool isPaired() const;
-    // The openings the games start from, in order: the deck's, the file's,
-    // or none for the initial position. False with one line when the file
-    // will not do.
+    // The openings the games start from, in the order the pairs take them:
+    // the deck's or the file's, or none for the initial position. False
+    // with one line when the file will not do, or --openings-start is past
+    // its last opening.
     bool loadOpenings(std::vector<COpening> &openings, std::string &error) const;
+    // The order in which the pairs take the openings.
+    COpeningOrder openingOrder() const;
 
 private:
     bool readArguments(const std::vector<std::string> &arguments, std::string &error);
@@ -97,12 +103,17 @@ private:
     bool readPdn(const std::string &value, std::string &error);
     bool readBallot(const std::string &value, std::string &error);
     bool readOpenings(const std::string &value, std::string &error);
+    bool readOpeningsOrder(const std::string &value, std::string &error);
+    bool readOpeningsStart(const std::string &value, std::string &error);
     bool readElos(const std::string &value, std::string &error);
     bool readAlpha(const std::string &value, std::string &error);
     bool readBeta(const std::string &value, std::string &error);
     bool readModel(const std::string &value, std::string &error);
     bool readTimeout(const std::string &value, std::string &error);
     std::string eventOptions() const;
+    std::string orderOptions() const;
+    // Reads the deck or the file, in the order they list the openings.
+    bool readOpeningsList(std::vector<COpening> &openings, std::string &error) const;
     static int processors();
 
     std::vector<std::string> m_arguments;
@@ -120,6 +131,10 @@ private:
     // The openings file as given, and its name without its folders.
     std::string m_openingsPath;
     std::string m_openingsName;
+    // Whether --openings-order or --openings-start was given, and what.
+    bool m_ordered = false;
+    bool m_shuffled = false;
+    int m_openingsStart = 1;
     std::optional<CSprt::Settings> m_sprt;
 };
 

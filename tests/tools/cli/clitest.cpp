@@ -21,9 +21,11 @@ const std::string Usage
     = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO |\n"
       "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
       "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
-      "                    [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
-      "                    [--elo-model MODEL] [--timeout SECONDS] | openings |\n"
-      "                    replay [--keep-going] | tally [--complete] | engine\n";
+      "                    [--openings FILE] [--openings-order ORDER]\n"
+      "                    [--openings-start K] [--sprt ELO0,ELO1] [--alpha A]\n"
+      "                    [--beta B] [--elo-model MODEL] [--timeout SECONDS] |\n"
+      "                    openings | replay [--keep-going] | tally [--complete] |\n"
+      "                    engine\n";
 
 } // namespace
 
@@ -188,6 +190,10 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "1", "2", "6", "1", "--ballot", "--openings", "deck.pdn" },
         { "match", "1", "2", "6", "1", "--openings", "/nonexistent/deck.pdn" },
         { "match", "1", "2", "6", "1", "--openings", "/" },
+        { "match", "1", "2", "6", "1", "--openings-order", "random" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings-order", "shuffled" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "0" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "247" },
         { "openings", "1" },
     };
     for (const auto &arguments : cases) {
@@ -479,6 +485,41 @@ TEST(Cli, PlaysPairsFromOpeningsUntilTheTestDecides)
     EXPECT_EQ(ballot.err.substr(ballot.err.size() - tail.size()), tail);
     expectOutput({ "tally", "--complete" }, head + "34 of 100 games\n" + tail, ballot.out);
     std::remove(file.c_str());
+}
+
+// A shuffled deck is one order for one SEED: shards run apart play the
+// whole match's games. Pair 1 plays the K-th opening of the shuffle, here
+// the deck's 46th (place 45), as a computation apart from this code found.
+TEST(Cli, ShufflesTheOpeningsInOneOrderForOneSeed)
+{
+    const std::vector<std::string> match = { "match",
+                                             "2",
+                                             "1",
+                                             "8",
+                                             "5",
+                                             "--ballot",
+                                             "--openings-order",
+                                             "random",
+                                             "--openings-start",
+                                             "3",
+                                             "--pdn" };
+    const auto shard = [&match](const std::string &range) {
+        std::vector<std::string> arguments = match;
+        arguments.insert(arguments.end(), { "--games", range });
+        return runCli(arguments).out;
+    };
+    const Outcome whole = runCli(match);
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(undated(shard("1-4") + shard("5-8")), undated(whole.out));
+    EXPECT_NE(whole.out.find("[Event \"checkers-cli match 2 1 8 5 --ballot --openings-order random "
+                             "--openings-start 3\"]"),
+              std::string::npos);
+    const std::string deck = runCli({ "openings" }).out;
+    std::string opening = deck;
+    for (int skipped = 0; skipped < 45; ++skipped)
+        opening = opening.substr(opening.find("\n\n") + 2);
+    opening = opening.substr(0, opening.find(" *"));
+    EXPECT_EQ(moveTexts(whole.out).substr(1, opening.size()), opening) << opening;
 }
 
 // An opening may start from a FEN, with Black to move; its games carry it.

@@ -7,6 +7,7 @@
 #include "tools/match/matchseat.h"
 #include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
+#include "tools/match/openingorder.h"
 #include "tools/match/progressline.h"
 #include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
@@ -257,6 +258,12 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         { base, true },
         { base + " --ballot", true },
         { base + " --openings my deck.pdn", true },
+        { base + " --ballot --openings-order random --openings-start 3" + sprt, true },
+        { base + " --openings deck.pdn --openings-start 2", true },
+        { base + " --ballot --openings-order sequential", false },
+        { base + " --ballot --openings-start 1", false },
+        { base + " --openings-start 3 --openings-order random --ballot", false },
+        { base + " --openings-order random", false },
         { base + " --ballot" + sprt, true },
         { base + sprt, true },
         { base + " ", false },
@@ -329,6 +336,27 @@ TEST(BallotDeck, HoldsEveryBalancedOpeningInOrder)
     EXPECT_EQ(deck, balanced);
     EXPECT_EQ(deck.size(), 246u);
     EXPECT_TRUE(CBalanceRule::isBalanced(CPosition()));
+}
+
+// The shuffle is pinned by a computation apart from this code, in Python:
+// a change to it would set shards of one match against each other.
+TEST(OpeningOrder, ShufflesByTheSeedAndStartsAtK)
+{
+    const struct
+    {
+        bool shuffled;
+        std::uint32_t seed;
+        int start;
+        std::vector<int> places;
+    } rows[] = {
+        { false, 1, 1, { 0, 1, 2, 3, 4, 5, 6, 7 } }, { false, 0, 6, { 5, 6, 7, 0, 1, 2, 3, 4 } },
+        { true, 1, 1, { 5, 1, 7, 6, 0, 2, 3, 4 } },  { true, 1, 3, { 7, 6, 0, 2, 3, 4, 5, 1 } },
+        { true, 2, 1, { 0, 5, 3, 4, 6, 2, 1, 7 } },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(COpeningOrder(row.shuffled, row.seed, row.start).places(8), row.places)
+            << row.seed << ' ' << row.start;
+    EXPECT_EQ(COpeningOrder(true, 1, 1).places(1), std::vector<int> { 0 });
 }
 
 // Game 1 is held back until game 2 is done: it is still handed on first.
