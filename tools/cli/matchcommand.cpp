@@ -30,7 +30,8 @@ std::vector<CCommand::Option> CMatchCommand::options() const
 {
     std::vector<Option> options;
     for (const CMatchSpec::Option &option : CMatchSpec::options())
-        options.push_back({ option.name, option.value, option.letter });
+        options.push_back(
+            { option.name, option.value, option.letter, CMatchSpec::isRepeatable(option.name) });
     return options;
 }
 
@@ -81,6 +82,11 @@ std::string CMatchCommand::help() const
            "--alpha A, --beta B: the test's error rates, above 0 and below 0.5 (default 0.05 "
            "each).\n"
            "--elo-model normalized|logistic: what ELO0 and ELO1 measure (default normalized).\n"
+           "--param NAME:KEY=VALUE, more than once: send \"set-param name=KEY value=VALUE\" to "
+           "each process of the engine player named NAME (as NAME= names it, or DEPTH@ID), after "
+           "its greeting and before init; VALUE is printable ASCII without blanks or '\"'. An "
+           "engine that lists its parameters in its greeting (\"param name=KEY ...\") takes no "
+           "other KEY. The Event records them.\n"
            "--timeout SECONDS: how long an engine has for each answer, above 0 and up to 86400 "
            "(default 60).";
 }
@@ -91,7 +97,7 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     std::vector<COpening> openings;
     if (!spec.read(call.arguments, call.options, error) || !spec.loadOpenings(openings, error)
         || !identify(spec.a(), spec.timeout(), error) || !identify(spec.b(), spec.timeout(), error)
-        || !spec.checkNames(error))
+        || !spec.checkNames(error) || !spec.giveParams(error))
         return false;
     const int games = spec.last() - spec.first() + 1;
     const CPdnWriter::Tags tags { spec.event(), "?", today(), 0, "", "", "", "" };

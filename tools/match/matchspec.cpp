@@ -3,6 +3,7 @@
 #include "ballotdeck.h"
 #include "openingfile.h"
 #include "tools/position/numbertext.h"
+#include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
 
 #include <algorithm>
@@ -66,9 +67,15 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "alpha", "A", 0, true, "sprt", &CMatchSpec::readAlpha },
         { "beta", "B", 0, true, "sprt", &CMatchSpec::readBeta },
         { "elo-model", "MODEL", 0, true, "sprt", &CMatchSpec::readModel },
+        { "param", "NAME:KEY=VALUE", 0, true, nullptr, &CMatchSpec::readParams },
         { "timeout", "SECONDS", 0, false, nullptr, &CMatchSpec::readTimeout },
     };
     return table;
+}
+
+bool CMatchSpec::isRepeatable(const std::string &name)
+{
+    return name == "param";
 }
 
 bool CMatchSpec::read(const std::vector<std::string> &arguments,
@@ -236,6 +243,39 @@ bool CMatchSpec::readTimeout(const std::string &value, std::string &error)
     return true;
 }
 
+bool CMatchSpec::readParams(const std::string &value, std::string &error)
+{
+    for (const std::string &text : CPositionText::split(value, '\0')) {
+        if (!readParam(text, error))
+            return false;
+    }
+    return true;
+}
+
+// NAME may hold ':' and '=', as an engine's id may: KEY is what stands
+// between the last ':' before the first '=' and that '='. VALUE stays one
+// word of the Event and one value of the protocol.
+bool CMatchSpec::readParam(const std::string &text, std::string &error)
+{
+    const std::string::size_type equals = text.find('=');
+    const std::string::size_type colon
+        = equals == std::string::npos ? std::string::npos : text.rfind(':', equals);
+    if (colon != std::string::npos && colon > 0) {
+        Param param { text.substr(0, colon), text.substr(colon + 1, equals - colon - 1),
+                      text.substr(equals + 1) };
+        const auto isWordCharacter = [](char c) { return c > ' ' && c < 0x7f && c != '"'; };
+        if (CPlayerSpec::isName(param.key)
+            && std::all_of(param.value.begin(), param.value.end(), isWordCharacter)) {
+            m_params.push_back(std::move(param));
+            return true;
+        }
+    }
+    error = "--param must be NAME:KEY=VALUE, KEY letters, digits, '.', '_' and '-', VALUE "
+            "printable ASCII without blanks or '\"', not "
+        + CQuotedText::quote(CQuotedText::printable(text));
+    return false;
+}
+
 std::string CMatchSpec::event() const
 {
     return Prefix + ' ' + m_a.eventWord() + ' ' + m_b.eventWord() + ' ' + m_arguments[2] + ' '
@@ -265,13 +305,56 @@ std::string CMatchSpec::eventOptions() const
             + CNumberText::format(m_sprt->elo1) + " --alpha " + CNumberText::format(m_sprt->alpha)
             + " --beta " + CNumberText::format(m_sprt->beta) + " --elo-model "
             + CSprt::modelName(m_sprt->model);
-    return text;
+    return text + paramOptions();
 }
 
 std::string CMatchSpec::orderOptions() const
 {
     return std::string(m_shuffled ? " --openings-order random" : "")
         + (m_openingsStart > 1 ? " --openings-start " + std::to_string(m_openingsStart) : "");
+}
+
+std::string CMatchSpec::paramOptions() const
+{
+    std::string text;
+    for (const Param &param : m_params)
+        text += " --param " + param.player + ':' + param.key + '=' + param.value;
+    return text;
+}
+
+bool CMatchSpec::giveParams(std::string &error)
+{
+    for (const Param &param : m_params) {
+        if (!giveParam(param.player, param.key, param.value, error))
+            return false;
+    }
+    return true;
+}
+
+// Both players when they are one engine under one name.
+bool CMatchSpec::giveParam(const std::string &player, const std::string &key,
+                           const std::string &value, std::string &error)
+{
+    bool given = false;
+    for (CPlayerSpec *engine : { &m_a, &m_b }) {
+        if (!engine->isEngine() || engine->label() != player)
+            continue;
+        if (!engine->takesParameter(key)) {
+            std::string listed;
+            for (const std::string &name : engine->listedParameters())
+                listed += (listed.empty() ? "" : ", ") + name;
+            error = "the engine " + player + " has no parameter " + CQuotedText::quote(key)
+                + ": it lists " + listed;
+            return false;
+        }
+        engine->addParameter(key, value);
+        given = true;
+    }
+    if (!given)
+        error = "--param names " + CQuotedText::quote(player)
+            + ", which is no engine player of the match (A is " + m_a.label() + ", B is "
+            + m_b.label() + ')';
+    return given;
 }
 
 // The words after the arguments are options that the Event records, each
@@ -298,10 +381,13 @@ bool CMatchSpec::readEvent(const std::string &text)
     for (auto word = words.begin() + 6; word != words.end(); ++word) {
         if (const Option *option = optionOf(*word)) {
             value = &given[option->name];
+            // An option given again, as the repeatable --param is.
+            if (!value->empty())
+                *value += '\0';
         } else if (value == nullptr) {
             return false;
         } else {
-            *value += (value->empty() ? "" : " ") + *word;
+            *value += (value->empty() || value->back() == '\0' ? "" : " ") + *word;
         }
     }
     for (const Option &option : options()) {

@@ -24,6 +24,7 @@
 //   checkers-cli match A B GAMES SEED [--ballot | --openings NAME]
 //       [--openings-order random] [--openings-start K]
 //       [--sprt ELO0,ELO1 --alpha A --beta B --elo-model MODEL]
+//       [--param NAME:KEY=VALUE ...]
 //
 // with GAMES and SEED as given, each player as CPlayerSpec::eventWord()
 // names it, the openings file's name without its folders (so that shards
@@ -55,6 +56,9 @@ public:
     // Every option, in the order the usage lists them and the Event writes
     // them.
     static const std::vector<Option> &options();
+    // Whether the option may be given more than once; read() then has its
+    // values joined by a NUL, which no argument can hold.
+    static bool isRepeatable(const std::string &name);
 
     // Reads match's four arguments and the options given, by name. False
     // with one line saying what is wrong.
@@ -64,6 +68,10 @@ public:
     std::string event() const;
     // False with one line when A and B are two players under one name.
     bool checkNames(std::string &error) const;
+    // Gives each --param to the engine player it names, once the engines
+    // are identified; false with one line when it names no engine player,
+    // or a KEY that the engine did not list among its parameters.
+    bool giveParams(std::string &error);
     // Reads an Event tag as event() writes it; false for any other text.
     bool readEvent(const std::string &text);
 
@@ -110,8 +118,13 @@ private:
     bool readBeta(const std::string &value, std::string &error);
     bool readModel(const std::string &value, std::string &error);
     bool readTimeout(const std::string &value, std::string &error);
+    bool readParams(const std::string &value, std::string &error);
+    bool readParam(const std::string &text, std::string &error);
+    bool giveParam(const std::string &player, const std::string &key, const std::string &value,
+                   std::string &error);
     std::string eventOptions() const;
     std::string orderOptions() const;
+    std::string paramOptions() const;
     // Reads the deck or the file, in the order they list the openings.
     bool readOpeningsList(std::vector<COpening> &openings, std::string &error) const;
     static int processors();
@@ -136,6 +149,14 @@ private:
     bool m_shuffled = false;
     int m_openingsStart = 1;
     std::optional<CSprt::Settings> m_sprt;
+    // Each --param: the player it names, its KEY and its VALUE.
+    struct Param
+    {
+        std::string player;
+        std::string key;
+        std::string value;
+    };
+    std::vector<Param> m_params;
 };
 
 #endif

@@ -52,13 +52,15 @@ CEngineClient::Fault CEngineClient::start(std::string &detail)
     if (!m_process.start(reason))
         return fail(Fault::Crash, detail, "cannot start: " + reason);
     CProtocolLine line;
+    m_listed.clear();
     Fault fault = send(CProtocolLine(Words::Hub), detail);
     while (fault == Fault::None
-           && (fault = await({ Words::Id, Words::Wait }, Never, line, detail)) == Fault::None
-           && line.command() == Words::Id) {
-        m_name = line.value("name");
-        m_version = line.value("version");
-    }
+           && (fault = await({ Words::Id, Words::Param, Words::Wait }, Never, line, detail))
+               == Fault::None
+           && line.command() != Words::Wait)
+        learn(line);
+    if (fault == Fault::None)
+        fault = sendParameters(detail);
     if (fault == Fault::None)
         fault = send(CProtocolLine(Words::Init), detail);
     if (fault == Fault::None)
@@ -92,6 +94,28 @@ CEngineClient::Fault CEngineClient::think(const CGameState &position, int depth,
     // answer, and nobody asked for it.
     fault = send(CProtocolLine(Words::Ping), detail);
     return fault == Fault::None ? await({ Words::Pong }, stop, line, detail) : fault;
+}
+
+void CEngineClient::learn(const CProtocolLine &line)
+{
+    if (line.command() == Words::Param) {
+        m_listed.push_back(line.value("name"));
+        return;
+    }
+    m_name = line.value("name");
+    m_version = line.value("version");
+}
+
+CEngineClient::Fault CEngineClient::sendParameters(std::string &detail)
+{
+    Fault fault = Fault::None;
+    for (auto parameter = m_parameters.begin();
+         fault == Fault::None && parameter != m_parameters.end(); ++parameter)
+        fault = send(CProtocolLine(Words::SetParam)
+                         .with("name", parameter->first)
+                         .with("value", parameter->second),
+                     detail);
+    return fault;
 }
 
 void CEngineClient::end()

@@ -19,7 +19,8 @@ public:
                      int &from, int &to, std::string &detail) override;
     std::string goneReason() const override { return m_goneReason; }
 
-    // Starts the engine of spec once and greets it, to learn its name, so
+    // Starts the engine of spec once and greets it, to learn its name and
+    // the parameters it lists, so
     // that an engine that cannot play fails before any game; false with one
     // line when it cannot.
     static bool identify(CPlayerSpec &spec, std::chrono::milliseconds timeout, std::string &error);

@@ -23,9 +23,9 @@ const std::string Usage
       "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
       "                    [--openings FILE] [--openings-order ORDER]\n"
       "                    [--openings-start K] [--sprt ELO0,ELO1] [--alpha A]\n"
-      "                    [--beta B] [--elo-model MODEL] [--timeout SECONDS] |\n"
-      "                    openings | replay [--keep-going] | tally [--complete] |\n"
-      "                    engine\n";
+      "                    [--beta B] [--elo-model MODEL] [--param NAME:KEY=VALUE]\n"
+      "                    [--timeout SECONDS] | openings | replay [--keep-going] |\n"
+      "                    tally [--complete] | engine\n";
 
 } // namespace
 
@@ -194,6 +194,11 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "1", "2", "6", "1", "--ballot", "--openings-order", "shuffled" },
         { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "0" },
         { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "247" },
+        { "match", "1", "2", "6", "1", "--param", "x" },
+        { "match", "1", "2", "6", "1", "--param", "x:=1" },
+        { "match", "1", "2", "6", "1", "--param", ":k=1" },
+        { "match", "1", "2", "6", "1", "--param", "x:k=a b" },
+        { "match", "1", "2", "6", "1", "--param", "2:k=1" },
         { "openings", "1" },
     };
     for (const auto &arguments : cases) {
@@ -750,6 +755,52 @@ TEST(Cli, RefusesEnginesThatCannotPlay)
         EXPECT_EQ(outcome.out, "");
     }
     EXPECT_EQ(runCli({ "match", "3", "3", "2", "1", "--timeout", "0" }).status, 2);
+}
+
+// A parameter reaches each process of the engine it names, after the
+// greeting and before init, and none reaches the one started to learn the
+// engine's name; an engine that lists its parameters takes no other, and
+// the engine command, which lists none, passes it over.
+TEST(Cli, SetsTheParametersOfTheEngineNamed)
+{
+    const std::string log = testing::TempDir() + "fake-engine-params";
+    const std::string tool = std::getenv("CHECKERS_CLI");
+    const struct
+    {
+        std::string player;
+        std::string param;
+        std::string got;
+        std::string error;
+    } rows[] = {
+        { fakeEngine("param"), "3@checkers-cli:Hash=64",
+          "init\nset-param name=Hash value=64\ninit\n", "" },
+        { "fast=" + fakeEngine("param"), "fast:Hash=8", "init\nset-param name=Hash value=8\ninit\n",
+          "" },
+        { "3@" + tool + " engine", "3@checkers-cli:Hash=1", "", "" },
+        { fakeEngine("param"), "3@checkers-cli:Threads=2", "init\n",
+          "the engine 3@checkers-cli has no parameter 'Threads': it lists Hash" },
+        { fakeEngine("param"), "3@other:Hash=2", "init\n",
+          "--param names '3@other', which is no engine player of the match (A is "
+          "3@checkers-cli, B is 2)" },
+    };
+    for (const auto &row : rows) {
+        std::remove(log.c_str());
+        setenv("FAKE_ENGINE_PARAMS", log.c_str(), 1);
+        const Outcome outcome
+            = runCli({ "match", row.player, "2", "2", "9", "--param", row.param, "--pdn", "-j1" });
+        unsetenv("FAKE_ENGINE_PARAMS");
+        std::ifstream file(log);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), row.got) << row.param;
+        if (!row.error.empty()) {
+            EXPECT_EQ(outcome.status, 2);
+            EXPECT_EQ(outcome.err, "checkers-cli: " + row.error + '\n');
+            continue;
+        }
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find(" --param " + row.param + "\"]"), std::string::npos)
+            << outcome.out;
+        EXPECT_EQ(runCli({ "tally", "--complete" }, outcome.out).status, 0);
+    }
 }
 
 TEST(Cli, EndsItsEnginesOnCtrlC)
