@@ -1,17 +1,21 @@
 #include "matchcommand.h"
 
+#include "fileoutput.h"
 #include "interruption.h"
 #include "tools/match/matchfaults.h"
 #include "tools/match/matchfigures.h"
+#include "tools/match/matchfile.h"
 #include "tools/match/matchgame.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
 #include "tools/match/progressline.h"
 #include "tools/match/searchplayer.h"
+#include "tools/position/quotedtext.h"
 #include "tools/referee/engineplayer.h"
 
 #include <chrono>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <unistd.h>
@@ -60,6 +64,14 @@ std::string CMatchCommand::help() const
            "the tool may run on, as nproc counts them).\n"
            "--pdn (no value): write the games in PDN to standard output, the summary to standard "
            "error; their Date tag is the local date when the match started.\n"
+           "--pdn-file FILE: write the games to FILE instead, each whole game appended and "
+           "flushed to the disk before the next, and the summary to standard error. The same "
+           "command run again goes on where the match stopped (Ctrl-C, a kill, a power loss): a "
+           "last game cut short is written again whole, the figures and the test take up the "
+           "games FILE holds, and a match already over only prints its summary, with \"GAMES of "
+           "TOTAL games\" for the time. A FILE that holds another match's games, Rounds that do "
+           "not follow on from the run's first game, or anything after its whole games but this "
+           "match's next game cut short, is refused and left as it is.\n"
            "--ballot (no value): play the games in pairs from the built-in deck of openings that "
            "the openings command prints: games 2k-1 and 2k play opening k, the openings taken in "
            "deck order from the first, cycling; the opening's move steps start each game's PDN "
@@ -99,10 +111,18 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         || !identify(spec.a(), spec.timeout(), error) || !identify(spec.b(), spec.timeout(), error)
         || !spec.checkNames(error) || !spec.giveParams(error))
         return false;
-    const int games = spec.last() - spec.first() + 1;
+    CMatchFile file(spec);
+    if (!spec.pdnFile().empty() && !openFile(call, file, error))
+        return false;
+    std::optional<CFileOutput> fileOutput;
+    if (!spec.pdnFile().empty())
+        fileOutput.emplace(file.descriptor(), true);
+    std::ostream fileStream(fileOutput ? &*fileOutput : nullptr);
+    std::ostream &pdn = fileOutput ? fileStream : call.out;
+    const int games = spec.last() - file.next() + 1;
     const CPdnWriter::Tags tags { spec.event(), "?", today(), 0, "", "", "", "" };
-    CMatchFigures figures(spec.isPaired(), spec.sprt());
-    CMatchFaults faults;
+    CMatchFigures figures = file.figures();
+    CMatchFaults faults = file.faults();
     int played = 0;
     long long steps = 0;
     // The engine that could not be started again, and why.
@@ -127,7 +147,7 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         // The games may go to the same terminal: not over the progress line.
         if (progress)
             progress->clear();
-        writeGame(call.out, tags, spec, game);
+        writeGame(pdn, tags, spec, game);
     };
     const auto onProgress = [&progress](int done) {
         if (progress)
@@ -136,27 +156,52 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     // A failed write or Ctrl-C ends the match after a whole game; the
     // command line says which. The test ends it after a whole pair.
     const CInterruption interruption;
-    const auto healthy = [&call] { return call.out.good() && !CInterruption::requested(); };
+    const auto healthy = [&pdn] { return pdn.good() && !CInterruption::requested(); };
     const auto goOn
         = [&] { return healthy() && gone.empty() && (spec.isShard() || !figures.isDecided()); };
     const auto makeSeats = [&spec] {
         return CMatchRunner::Seats { makePlayer(spec.a(), spec.timeout()),
                                      makePlayer(spec.b(), spec.timeout()) };
     };
-    CMatchRunner(CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings)))
-        .run(spec.first(), games, spec.jobs(), onGame, onProgress, goOn);
+    // A match that has ended already only sums up again.
+    if (games > 0 && (spec.isShard() || !figures.isDecided()))
+        CMatchRunner(CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings)))
+            .run(file.next(), games, spec.jobs(), onGame, onProgress, goOn);
     if (progress)
         progress->clear();
+    if (fileOutput && !pdn.good()) {
+        error = "cannot write " + CQuotedText::quote(spec.pdnFile()) + ": "
+            + std::strerror(fileOutput->error());
+        call.failedOutside = true;
+        return false;
+    }
     if (!healthy())
         return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const std::string middleLine = played > 0
+        ? CMatchSummary::speedLine(played, steps, seconds)
+        : CMatchSummary::countLine(figures.score().games(), spec.games());
     (spec.writesPdn() ? call.err : call.out)
-        << CMatchSummary(spec.a().label(), spec.b().label())
-               .text(figures, CMatchSummary::speedLine(played, steps, seconds), faults);
+        << CMatchSummary(spec.a().label(), spec.b().label()).text(figures, middleLine, faults);
     call.failedOutside = !gone.empty();
     error = gone;
     return gone.empty();
+}
+
+bool CMatchCommand::openFile(const Call &call, CMatchFile &file, std::string &error)
+{
+    switch (file.read(error)) {
+    case CMatchFile::Outcome::Refused:
+        return false;
+    case CMatchFile::Outcome::Failed:
+        call.failedOutside = true;
+        return false;
+    case CMatchFile::Outcome::Read:
+        break;
+    }
+    call.failedOutside = !file.openToAppend(error);
+    return !call.failedOutside;
 }
 
 bool CMatchCommand::identify(CPlayerSpec &player, std::chrono::milliseconds timeout,

@@ -59,6 +59,7 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "games", "FROM-TO", 0, false, nullptr, &CMatchSpec::readRange },
         { "jobs", "N", 'j', false, nullptr, &CMatchSpec::readJobs },
         { "pdn", "", 0, false, nullptr, &CMatchSpec::readPdn },
+        { "pdn-file", "FILE", 0, false, nullptr, &CMatchSpec::readPdnFile },
         { "ballot", "", 0, true, nullptr, &CMatchSpec::readBallot },
         { "openings", "FILE", 0, true, nullptr, &CMatchSpec::readOpenings },
         { "openings-order", "ORDER", 0, true, nullptr, &CMatchSpec::readOpeningsOrder },
@@ -132,6 +133,10 @@ bool CMatchSpec::check(std::string &error) const
         if (!error.empty())
             return false;
     }
+    if (m_pdn && !m_pdnFile.empty()) {
+        error = "--pdn and --pdn-file both say where the games go: give one";
+        return false;
+    }
     if (m_ballot && !m_openingsPath.empty()) {
         error = "--ballot and --openings both name the openings: give one";
         return false;
@@ -166,6 +171,15 @@ bool CMatchSpec::readPdn(const std::string &, std::string &)
 {
     m_pdn = true;
     return true;
+}
+
+bool CMatchSpec::readPdnFile(const std::string &value, std::string &error)
+{
+    m_pdnFile = value;
+    if (!value.empty())
+        return true;
+    error = "--pdn-file names no file";
+    return false;
 }
 
 bool CMatchSpec::readBallot(const std::string &, std::string &)

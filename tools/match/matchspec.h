@@ -88,7 +88,10 @@ public:
     // whether the match stopped before them.
     bool isShard() const { return m_shard; }
     int jobs() const { return m_jobs; }
-    bool writesPdn() const { return m_pdn; }
+    // Whether the games are written, to standard output or to a file.
+    bool writesPdn() const { return m_pdn || !m_pdnFile.empty(); }
+    // The file --pdn-file names, empty for none.
+    const std::string &pdnFile() const { return m_pdnFile; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
     const std::optional<CSprt::Settings> &sprt() const { return m_sprt; }
     // Whether the games are counted in pairs too.
@@ -109,6 +112,7 @@ private:
     bool readRange(const std::string &value, std::string &error);
     bool readJobs(const std::string &value, std::string &error);
     bool readPdn(const std::string &value, std::string &error);
+    bool readPdnFile(const std::string &value, std::string &error);
     bool readBallot(const std::string &value, std::string &error);
     bool readOpenings(const std::string &value, std::string &error);
     bool readOpeningsOrder(const std::string &value, std::string &error);
@@ -139,6 +143,7 @@ private:
     bool m_shard = false;
     int m_jobs = 1;
     bool m_pdn = false;
+    std::string m_pdnFile;
     std::chrono::milliseconds m_timeout { 0 };
     bool m_ballot = false;
     // The openings file as given, and its name without its folders.

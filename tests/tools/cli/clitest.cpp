@@ -20,12 +20,26 @@ const std::string NoStepAt41 = "b...ww...w...................... b - 41";
 const std::string Usage
     = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO |\n"
       "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
-      "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
-      "                    [--openings FILE] [--openings-order ORDER]\n"
+      "                    [--games FROM-TO] [--jobs N] [--pdn] [--pdn-file FILE]\n"
+      "                    [--ballot] [--openings FILE] [--openings-order ORDER]\n"
       "                    [--openings-start K] [--sprt ELO0,ELO1] [--alpha A]\n"
       "                    [--beta B] [--elo-model MODEL] [--param NAME:KEY=VALUE]\n"
       "                    [--timeout SECONDS] | openings | replay [--keep-going] |\n"
       "                    tally [--complete] | engine\n";
+
+std::string fileText(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The summary with line in place of its middle line, which tells the time
+// or the count.
+std::string withMiddleLine(const std::string &summary, const std::string &line)
+{
+    const std::size_t third = summary.find('\n', summary.find('\n') + 1) + 1;
+    return summary.substr(0, third) + line + summary.substr(summary.find('\n', third));
+}
 
 } // namespace
 
@@ -194,6 +208,8 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "1", "2", "6", "1", "--ballot", "--openings-order", "shuffled" },
         { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "0" },
         { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "247" },
+        { "match", "1", "2", "6", "1", "--pdn", "--pdn-file", "games.pdn" },
+        { "match", "1", "2", "6", "1", "--pdn-file", "" },
         { "match", "1", "2", "6", "1", "--param", "x" },
         { "match", "1", "2", "6", "1", "--param", "x:=1" },
         { "match", "1", "2", "6", "1", "--param", ":k=1" },
@@ -527,6 +543,109 @@ TEST(Cli, ShufflesTheOpeningsInOneOrderForOneSeed)
     EXPECT_EQ(moveTexts(whole.out).substr(1, opening.size()), opening) << opening;
 }
 
+namespace {
+
+// A match that the test stops after 64 games, written to a file.
+std::vector<std::string> resumable(const std::string &path)
+{
+    return {
+        "match", "6", "5", "100", "1", "--ballot", "--sprt", "0,50", "--pdn-file", path, "-j2"
+    };
+}
+
+} // namespace
+
+// Stopped by Ctrl-C or killed, the same command run again goes on where the
+// match stopped: the file ends as an uninterrupted run's, the test picks up
+// from the pairs so far, and a match already over only sums up again.
+TEST(Cli, ResumesAMatchFromItsPdnFile)
+{
+    const std::string full = testing::TempDir() + "full.pdn",
+                      part = testing::TempDir() + "part.pdn";
+    std::remove(full.c_str());
+    const Outcome whole = runCli(resumable(full));
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(whole.out, "");
+    EXPECT_NE(whole.err.find("sprt 3.01 -2.94 2.94 H1\n"), std::string::npos) << whole.err;
+    const Outcome again = runCli(resumable(full));
+    EXPECT_EQ(again.err, withMiddleLine(whole.err, "64 of 100 games"));
+    for (const int signal : { SIGINT, SIGKILL }) {
+        std::remove(part.c_str());
+        const std::string stem = stemOf();
+        const pid_t child = startCli(resumable(part), "", stem, Target::File);
+        ASSERT_NE(child, -1);
+        ASSERT_TRUE(awaitWhileRunning(
+            child, stem, [&part] { return std::ifstream(part, std::ios::ate).tellg() > 0; }));
+        kill(child, signal);
+        EXPECT_EQ(finishCli(child, stem).status, -signal);
+        const Outcome resumed = runCli(resumable(part));
+        EXPECT_EQ(resumed.status, 0) << resumed.err;
+        EXPECT_EQ(withMiddleLine(resumed.err, ""), withMiddleLine(whole.err, "")) << signal;
+        EXPECT_EQ(undated(fileText(part)), undated(fileText(full))) << signal;
+    }
+    std::remove(part.c_str());
+}
+
+// A game cut short at the end of the file, wherever the cut, is written
+// again whole, in a shard's file too; a file that holds anything else is
+// refused and left as it is.
+TEST(Cli, MendsAGameCutShortAndLeavesOtherFilesAlone)
+{
+    const std::string path = testing::TempDir() + "games.pdn";
+    const auto match = [&path](const std::string &seed, const std::string &range) {
+        return std::vector<std::string> { "match",    "3",          "2",  "8",       seed,
+                                          "--ballot", "--pdn-file", path, "--games", range };
+    };
+    const auto played = [&](const std::string &seed, const std::string &range) {
+        std::remove(path.c_str());
+        EXPECT_EQ(runCli(match(seed, range)).status, 0);
+        return fileText(path);
+    };
+    const std::string whole = played("1", "1-8"), shard = played("1", "3-8");
+    const std::string other = played("2", "1-8");
+    // Where games 2 and 3 start: at the blank line before their tags.
+    const std::size_t second = whole.find("\n[Event"), third = whole.find("\n[Event", second + 1);
+    const std::pair<std::string, std::string> cuts[] = {
+        { "1-8", "" },
+        { "1-8", whole.substr(0, third + 200) },
+        { "1-8", whole.substr(0, third - 1) },
+        { "1-8", whole.substr(0, third + 1) },
+        { "1-8", whole.substr(0, third + 12) },
+        { "3-8", shard.substr(0, shard.find("[Round \"5\"]") + 3) },
+    };
+    for (const auto &[range, kept] : cuts) {
+        tempFile("games.pdn", kept);
+        const Outcome outcome = runCli(match("1", range));
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(undated(fileText(path)), undated(range == "1-8" ? whole : shard)) << kept.size();
+    }
+    const std::string due
+        = " was due: the Rounds follow on from the run's first, without a gap or a "
+          "repeat";
+    const std::pair<std::string, std::string> refused[] = {
+        { other,
+          "it holds another match's games: the Event tag of its game 1 is not this match's" },
+        { whole.substr(0, second) + whole.substr(third),
+          "its game 2 has Round '3' where Round 2" + due },
+        { whole.substr(0, third) + whole.substr(second, third - second),
+          "its game 3 has Round '2' where Round 3" + due },
+        { shard, "its game 1 has Round '3' where Round 1" + due },
+        { "hello\n", "it holds what is no game of this match" },
+        { whole.substr(0, second) + "\n[Event \"Club\"]\n1. 22-1",
+          "it holds what is no game of this match after its game 1" },
+        { whole.substr(0, third + 200) + whole.substr(third),
+          "its game 3 is not whole, yet more follows it" },
+    };
+    for (const auto &[text, error] : refused) {
+        tempFile("games.pdn", text);
+        const Outcome outcome = runCli(match("1", "1-8"));
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "checkers-cli: the PDN file '" + path + "': " + error + '\n');
+        EXPECT_EQ(fileText(path), text) << error;
+    }
+    std::remove(path.c_str());
+}
+
 // An opening may start from a FEN, with Black to move; its games carry it.
 TEST(Cli, PlaysOpeningsFromAFen)
 {
@@ -789,8 +908,7 @@ TEST(Cli, SetsTheParametersOfTheEngineNamed)
         const Outcome outcome
             = runCli({ "match", row.player, "2", "2", "9", "--param", row.param, "--pdn", "-j1" });
         unsetenv("FAKE_ENGINE_PARAMS");
-        std::ifstream file(log);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), row.got) << row.param;
+        EXPECT_EQ(fileText(log), row.got) << row.param;
         if (!row.error.empty()) {
             EXPECT_EQ(outcome.status, 2);
             EXPECT_EQ(outcome.err, "checkers-cli: " + row.error + '\n');
