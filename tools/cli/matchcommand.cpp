@@ -10,6 +10,7 @@
 #include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
 #include "tools/match/progressline.h"
+#include "tools/match/reportschedule.h"
 #include "tools/match/searchplayer.h"
 #include "tools/position/quotedtext.h"
 #include "tools/referee/engineplayer.h"
@@ -72,6 +73,11 @@ std::string CMatchCommand::help() const
            "TOTAL games\" for the time. A FILE that holds another match's games, Rounds that do "
            "not follow on from the run's first game, or anything after its whole games but this "
            "match's next game cut short, is refused and left as it is.\n"
+           "--report N: after every N games (paired, at the first whole pair from N games on), "
+           "a line on standard error, whatever it is: \"status games G wins W draws D losses L "
+           "elo E low LOW high HIGH\", from A's side, then \"pairs P0 P1 P2 P3 P4\" when paired "
+           "and \"llr LLR lower LOWER upper UPPER\" with --sprt; the progress line then shows "
+           "the score and the LLR as well.\n"
            "--ballot (no value): play the games in pairs from the built-in deck of openings that "
            "the openings command prints: games 2k-1 and 2k play opening k, the openings taken in "
            "deck order from the first, cycling; the opening's move steps start each game's PDN "
@@ -131,12 +137,20 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     if (call.errIsTerminal)
         progress.emplace(call.err, games,
                          [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
+    std::optional<CReportSchedule> reports;
+    if (spec.reportEvery() > 0)
+        reports.emplace(spec.reportEvery(), figures);
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
         // Faults after the test's stop are no more counted than the games.
         if (figures.add(game.number(), game.halfPointsOfA())
             && game.fault() != CMatchPlayer::Fault::None)
             faults.add(game.faultOfA(), game.fault());
+        if (reports && reports->isDue(figures)) {
+            if (progress)
+                progress->clear();
+            call.err << CMatchSummary::statusLine(figures) << '\n';
+        }
         ++played;
         steps += static_cast<long long>(game.steps().size());
         if (!game.goneReason().empty())
@@ -149,9 +163,13 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
             progress->clear();
         writeGame(pdn, tags, spec, game);
     };
-    const auto onProgress = [&progress](int done) {
+    // The running figures only with --report, so that the line stays as
+    // it was without it.
+    const auto onProgress = [&](int done) {
         if (progress)
-            progress->show(done);
+            progress->show(done,
+                           reports ? CMatchSummary::progressFields(figures)
+                                   : std::vector<std::string>());
     };
     // A failed write or Ctrl-C ends the match after a whole game; the
     // command line says which. The test ends it after a whole pair.

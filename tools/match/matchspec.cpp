@@ -60,6 +60,7 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "jobs", "N", 'j', false, nullptr, &CMatchSpec::readJobs },
         { "pdn", "", 0, false, nullptr, &CMatchSpec::readPdn },
         { "pdn-file", "FILE", 0, false, nullptr, &CMatchSpec::readPdnFile },
+        { "report", "N", 0, false, nullptr, &CMatchSpec::readReport },
         { "ballot", "", 0, true, nullptr, &CMatchSpec::readBallot },
         { "openings", "FILE", 0, true, nullptr, &CMatchSpec::readOpenings },
         { "openings-order", "ORDER", 0, true, nullptr, &CMatchSpec::readOpeningsOrder },
@@ -180,6 +181,11 @@ bool CMatchSpec::readPdnFile(const std::string &value, std::string &error)
         return true;
     error = "--pdn-file names no file";
     return false;
+}
+
+bool CMatchSpec::readReport(const std::string &value, std::string &error)
+{
+    return readInteger(value, "--report", 1, MaxGames, m_reportEvery, error);
 }
 
 bool CMatchSpec::readBallot(const std::string &, std::string &)

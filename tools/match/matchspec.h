@@ -92,6 +92,8 @@ public:
     bool writesPdn() const { return m_pdn || !m_pdnFile.empty(); }
     // The file --pdn-file names, empty for none.
     const std::string &pdnFile() const { return m_pdnFile; }
+    // Every how many games a status line is due; 0 for none.
+    int reportEvery() const { return m_reportEvery; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
     const std::optional<CSprt::Settings> &sprt() const { return m_sprt; }
     // Whether the games are counted in pairs too.
@@ -113,6 +115,7 @@ private:
     bool readJobs(const std::string &value, std::string &error);
     bool readPdn(const std::string &value, std::string &error);
     bool readPdnFile(const std::string &value, std::string &error);
+    bool readReport(const std::string &value, std::string &error);
     bool readBallot(const std::string &value, std::string &error);
     bool readOpenings(const std::string &value, std::string &error);
     bool readOpeningsOrder(const std::string &value, std::string &error);
@@ -144,6 +147,7 @@ private:
     int m_jobs = 1;
     bool m_pdn = false;
     std::string m_pdnFile;
+    int m_reportEvery = 0;
     std::chrono::milliseconds m_timeout { 0 };
     bool m_ballot = false;
     // The openings file as given, and its name without its folders.

@@ -21,9 +21,10 @@ const std::string Usage
     = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO |\n"
       "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
       "                    [--games FROM-TO] [--jobs N] [--pdn] [--pdn-file FILE]\n"
-      "                    [--ballot] [--openings FILE] [--openings-order ORDER]\n"
-      "                    [--openings-start K] [--sprt ELO0,ELO1] [--alpha A]\n"
-      "                    [--beta B] [--elo-model MODEL] [--param NAME:KEY=VALUE]\n"
+      "                    [--report N] [--ballot] [--openings FILE]\n"
+      "                    [--openings-order ORDER] [--openings-start K]\n"
+      "                    [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
+      "                    [--elo-model MODEL] [--param NAME:KEY=VALUE]\n"
       "                    [--timeout SECONDS] | openings | replay [--keep-going] |\n"
       "                    tally [--complete] | engine\n";
 
@@ -210,6 +211,8 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "247" },
         { "match", "1", "2", "6", "1", "--pdn", "--pdn-file", "games.pdn" },
         { "match", "1", "2", "6", "1", "--pdn-file", "" },
+        { "match", "1", "2", "6", "1", "--report", "0" },
+        { "match", "1", "2", "6", "1", "--report", "x" },
         { "match", "1", "2", "6", "1", "--param", "x" },
         { "match", "1", "2", "6", "1", "--param", "x:=1" },
         { "match", "1", "2", "6", "1", "--param", ":k=1" },
@@ -584,6 +587,40 @@ TEST(Cli, ResumesAMatchFromItsPdnFile)
         EXPECT_EQ(undated(fileText(part)), undated(fileText(full))) << signal;
     }
     std::remove(part.c_str());
+}
+
+// A status line after every N games, at the first whole pair from there in
+// a paired match, whatever standard error is; the last agrees with the
+// summary. On a terminal the progress line shows the score and the LLR.
+TEST(Cli, ReportsHowTheMatchStandsEveryNGames)
+{
+    const std::vector<std::string> match
+        = { "match", "3", "2", "20", "1", "--ballot", "--sprt", "0,50", "--report", "5", "-j2" };
+    const Outcome outcome = runCli(match);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    std::istringstream lines(outcome.err);
+    std::vector<std::string> games;
+    std::string last;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(line.rfind("status games ", 0), 0u) << line;
+        games.push_back(line.substr(13, line.find(' ', 13) - 13));
+        last = line;
+    }
+    EXPECT_EQ(games, (std::vector<std::string> { "6", "10", "16", "20" }));
+    EXPECT_EQ(last,
+              "status games 20 wins 12 draws 4 losses 4 elo +147 low +6 high +301 pairs 0 2 2 2 4 "
+              "llr 1.12 lower -2.94 upper 2.94");
+    EXPECT_NE(outcome.out.find("result 3 2 12 4 4\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("pairs 0 2 2 2 4\nnormalized"), std::string::npos);
+    EXPECT_NE(outcome.out.find("sprt 1.12 -2.94 2.94 none\n"), std::string::npos);
+
+    std::string reason;
+    if (!openTerminal(reason))
+        GTEST_SKIP() << "no pseudo-terminal: " << reason;
+    const Outcome shown = runCli(match, "", Target::Terminal, STDERR_FILENO);
+    EXPECT_NE(shown.err.find("games 20 of 20, +12 =4 -4, LLR 1.12, "), std::string::npos)
+        << shown.err;
+    EXPECT_NE(shown.err.find("\rstatus games 20 "), std::string::npos) << shown.err;
 }
 
 // A game cut short at the end of the file, wherever the cut, is written

@@ -9,6 +9,7 @@
 #include "tools/match/matchsummary.h"
 #include "tools/match/openingorder.h"
 #include "tools/match/progressline.h"
+#include "tools/match/reportschedule.h"
 #include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
 
@@ -339,6 +340,35 @@ TEST(BallotDeck, HoldsEveryBalancedOpeningInOrder)
     EXPECT_EQ(deck, balanced);
     EXPECT_EQ(deck.size(), 246u);
     EXPECT_TRUE(CBalanceRule::isBalanced(CPosition()));
+}
+
+// Every N games; in pairs, at the first whole pair from N games on; and
+// from the games a resumed match has already counted.
+TEST(ReportSchedule, FallsOnEveryNGamesOrTheNextWholePair)
+{
+    const struct
+    {
+        bool paired;
+        int every;
+        int counted;
+        std::vector<int> due;
+    } rows[] = {
+        { false, 3, 0, { 3, 6, 9 } },       { true, 3, 0, { 4, 6, 10 } }, { true, 4, 0, { 4, 8 } },
+        { true, 1, 0, { 2, 4, 6, 8, 10 } }, { false, 4, 5, { 8 } },       { true, 3, 4, { 6, 10 } },
+    };
+    for (const auto &row : rows) {
+        CMatchFigures figures(row.paired, std::nullopt);
+        for (int game = 1; game <= row.counted; ++game)
+            figures.add(game, 1);
+        CReportSchedule schedule(row.every, figures);
+        std::vector<int> due;
+        for (int game = row.counted + 1; game <= 10; ++game) {
+            figures.add(game, 1);
+            if (schedule.isDue(figures))
+                due.push_back(game);
+        }
+        EXPECT_EQ(due, row.due) << row.paired << ' ' << row.every << ' ' << row.counted;
+    }
 }
 
 // The shuffle is pinned by a computation apart from this code, in Python:
