@@ -446,6 +446,20 @@ bool CMatchSpec::readOpeningsList(std::vector<COpening> &openings, std::string &
     return m_openingsPath.empty() || COpeningFile::read(m_openingsPath, openings, error);
 }
 
+bool CMatchSpec::useOpeningsFile(const std::string &path, std::string &error)
+{
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    if (!m_openingsName.empty() && name == m_openingsName) {
+        m_openingsPath = path;
+        return true;
+    }
+    error = m_openingsName.empty()
+        ? "--openings names a file, but the match played no openings file"
+        : "--openings names " + CQuotedText::quote(name)
+            + ", but the match played the openings file " + CQuotedText::quote(m_openingsName);
+    return false;
+}
+
 COpeningOrder CMatchSpec::openingOrder() const
 {
     return COpeningOrder(m_shuffled, m_seed, m_openingsStart);

@@ -105,6 +105,13 @@ public:
     bool loadOpenings(std::vector<COpening> &openings, std::string &error) const;
     // The order in which the pairs take the openings.
     COpeningOrder openingOrder() const;
+    // Whether the games start from openings, the deck's or a file's.
+    bool playsOpenings() const { return m_ballot || !m_openingsName.empty(); }
+    // The name of the openings file the match plays, empty for none.
+    const std::string &openingsName() const { return m_openingsName; }
+    // Takes the openings from path, which must bear the name of the
+    // match's openings file, as tally needs it; false with one line if not.
+    bool useOpeningsFile(const std::string &path, std::string &error);
 
 private:
     bool readArguments(const std::vector<std::string> &arguments, std::string &error);

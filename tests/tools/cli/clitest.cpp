@@ -26,7 +26,7 @@ const std::string Usage
       "                    [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
       "                    [--elo-model MODEL] [--param NAME:KEY=VALUE]\n"
       "                    [--timeout SECONDS] | openings | replay [--keep-going] |\n"
-      "                    tally [--complete] | engine\n";
+      "                    tally [--complete] [--by-opening] [--openings FILE] | engine\n";
 
 std::string fileText(const std::string &path)
 {
@@ -681,6 +681,88 @@ TEST(Cli, MendsAGameCutShortAndLeavesOtherFilesAlone)
         EXPECT_EQ(fileText(path), text) << error;
     }
     std::remove(path.c_str());
+}
+
+// One line per opening played, numbered by its place in the deck before
+// the shuffle (as a computation apart from this code placed them), in that
+// order; their pairs add up to the pairs line, their games to the result.
+// A match from a file needs the file again, under its name.
+TEST(Cli, TalliesTheGamesByOpening)
+{
+    const Outcome shuffled = runCli({ "match", "3", "2", "12", "5", "--ballot", "--openings-order",
+                                      "random", "--openings-start", "3", "--pdn" });
+    const Outcome byOpening = runCli({ "tally", "--by-opening" }, shuffled.out);
+    std::vector<std::string> deck;
+    std::istringstream openings(runCli({ "openings" }).out);
+    for (std::string opening; std::getline(openings, opening);) {
+        if (!opening.empty())
+            deck.push_back(opening);
+    }
+    EXPECT_EQ(byOpening.status, 0) << byOpening.err;
+    std::istringstream lines(byOpening.out);
+    std::vector<int> numbers;
+    int pairs[5] = {}, games = 0;
+    std::string line;
+    while (std::getline(lines, line) && line.rfind("opening ", 0) == 0) {
+        std::istringstream fields(line.substr(8));
+        int number = 0, count = 0;
+        fields >> number;
+        numbers.push_back(number);
+        for (int &pair : pairs)
+            pair += (fields >> count, count);
+        for (int result = 0; result < 3; ++result)
+            games += (fields >> count, count);
+        std::string steps;
+        std::getline(fields >> std::ws, steps);
+        EXPECT_EQ(steps + " *", deck[static_cast<std::size_t>(number - 1)]) << line;
+    }
+    EXPECT_EQ(numbers, (std::vector<int> { 16, 23, 46, 159, 186, 223 }));
+    EXPECT_EQ(games, 12);
+    const std::string counted = "pairs " + std::to_string(pairs[0]) + ' ' + std::to_string(pairs[1])
+        + ' ' + std::to_string(pairs[2]) + ' ' + std::to_string(pairs[3]) + ' '
+        + std::to_string(pairs[4]) + '\n';
+    EXPECT_NE(byOpening.out.find(counted), std::string::npos) << byOpening.out;
+    EXPECT_EQ(byOpening.out.substr(byOpening.out.find("result ")),
+              runCli({ "tally" }, shuffled.out).out);
+
+    const std::string file = tempFile("deck.pdn", runCli({ "openings" }).out);
+    const Outcome ballot = runCli({ "match", "3", "2", "8", "1", "--ballot", "--pdn" });
+    const Outcome fromFile = runCli({ "match", "3", "2", "8", "1", "--openings", file, "--pdn" });
+    const Outcome plain = runCli({ "match", "3", "2", "2", "1", "--pdn" });
+    const std::string ballotLines = runCli({ "tally", "--by-opening" }, ballot.out).out;
+    EXPECT_EQ(ballotLines.substr(0, 8), "opening ");
+    const Outcome fileLines = runCli({ "tally", "--by-opening", "--openings", file }, fromFile.out);
+    EXPECT_EQ(fileLines.out.substr(0, fileLines.out.find("result ")),
+              ballotLines.substr(0, ballotLines.find("result ")));
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string error;
+    } refusals[] = {
+        { { "tally", "--by-opening" },
+          fromFile.out,
+          "the match played the openings file 'deck.pdn': give it with --openings FILE" },
+        { { "tally", "--by-opening", "--openings", "/tmp/other.pdn" },
+          fromFile.out,
+          "--openings names 'other.pdn', but the match played the openings file 'deck.pdn'" },
+        { { "tally", "--by-opening", "--openings", file },
+          ballot.out,
+          "--openings names a file, but the match played no openings file" },
+        { { "tally", "--by-opening" },
+          plain.out,
+          "the match played every game from the initial position: it has no openings" },
+        { { "tally", "--openings", file },
+          fromFile.out,
+          "--openings belongs to --by-opening: it names the openings to count by" },
+    };
+    for (const auto &refusal : refusals) {
+        const Outcome outcome = runCli(refusal.arguments, refusal.input);
+        EXPECT_EQ(outcome.status, 2) << refusal.error;
+        EXPECT_EQ(outcome.out, "") << refusal.error;
+        EXPECT_EQ(outcome.err, "checkers-cli: " + refusal.error + '\n');
+    }
+    std::remove(file.c_str());
 }
 
 // An opening may start from a FEN, with Black to move; its games carry it.
