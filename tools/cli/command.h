@@ -16,11 +16,14 @@ class CCommand
 public:
     // An option the command takes: --NAME VALUE or --NAME=VALUE, or --NAME
     // alone when value is empty; -L VALUE or -LVALUE too if it has a letter.
+    // A repeatable one may be given more than once: its values are joined
+    // by a NUL, which no argument can hold.
     struct Option
     {
         std::string name;
         std::string value;
         char letter = 0;
+        bool repeatable = false;
     };
 
     // What one run is given, and where it writes.

@@ -262,7 +262,8 @@ bool CCommandLine::readOption(const CCommand &command, const std::string &word,
             : command.name() + " has no option " + CQuotedText::quote(written);
         return false;
     }
-    if (options.count(option.name) > 0) {
+    const bool again = options.count(option.name) > 0;
+    if (again && !option.repeatable) {
         error = "--" + option.name + " is given twice";
         return false;
     }
@@ -279,7 +280,8 @@ bool CCommandLine::readOption(const CCommand &command, const std::string &word,
         return false;
     }
     tookNext = !attached;
-    options[option.name] = attached ? word.substr(valueStart + (isLong ? 1 : 0)) : next;
+    const std::string value = attached ? word.substr(valueStart + (isLong ? 1 : 0)) : next;
+    options[option.name] += again ? '\0' + value : value;
     return true;
 }
 

@@ -3,8 +3,9 @@
 #include <cerrno>
 #include <unistd.h>
 
-CFileOutput::CFileOutput(int descriptor)
+CFileOutput::CFileOutput(int descriptor, bool durable)
     : m_descriptor(descriptor)
+    , m_durable(durable)
 {
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
 }
@@ -33,9 +34,18 @@ CFileOutput::int_type CFileOutput::overflow(int_type c)
 
 int CFileOutput::sync()
 {
-    const bool written = m_error == 0 && writeAll(pbase(), pptr() - pbase());
+    const bool written = m_error == 0 && writeAll(pbase(), pptr() - pbase())
+        && (!m_durable || pptr() == pbase() || keepOnDisk());
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     return written ? 0 : -1;
+}
+
+bool CFileOutput::keepOnDisk()
+{
+    if (fsync(m_descriptor) == 0)
+        return true;
+    m_error = errno;
+    return false;
 }
 
 // A signal may cut a write short or interrupt it before it wrote anything.

@@ -1,18 +1,23 @@
 #include "matchcommand.h"
 
+#include "fileoutput.h"
 #include "interruption.h"
 #include "tools/match/matchfaults.h"
 #include "tools/match/matchfigures.h"
+#include "tools/match/matchfile.h"
 #include "tools/match/matchgame.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
 #include "tools/match/progressline.h"
+#include "tools/match/reportschedule.h"
 #include "tools/match/searchplayer.h"
+#include "tools/position/quotedtext.h"
 #include "tools/referee/engineplayer.h"
 #include "tools/referee/protocollog.h"
 
 #include <chrono>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <unistd.h>
@@ -31,7 +36,8 @@ std::vector<CCommand::Option> CMatchCommand::options() const
 {
     std::vector<Option> options;
     for (const CMatchSpec::Option &option : CMatchSpec::options())
-        options.push_back({ option.name, option.value, option.letter });
+        options.push_back(
+            { option.name, option.value, option.letter, CMatchSpec::isRepeatable(option.name) });
     return options;
 }
 
@@ -60,12 +66,30 @@ std::string CMatchCommand::help() const
            "the tool may run on, as nproc counts them).\n"
            "--pdn (no value): write the games in PDN to standard output, the summary to standard "
            "error; their Date tag is the local date when the match started.\n"
+           "--pdn-file FILE: write the games to FILE instead, each whole game appended and "
+           "flushed to the disk before the next, and the summary to standard error. The same "
+           "command run again goes on where the match stopped (Ctrl-C, a kill, a power loss): a "
+           "last game cut short is written again whole, the figures and the test take up the "
+           "games FILE holds, and a match already over only prints its summary, with \"GAMES of "
+           "TOTAL games\" for the time. A FILE that holds another match's games, Rounds that do "
+           "not follow on from the run's first game, or anything after its whole games but this "
+           "match's next game cut short, is refused and left as it is.\n"
+           "--report N: after every N games (paired, at the first whole pair from N games on), "
+           "a line on standard error, whatever it is: \"status games G wins W draws D losses L "
+           "elo E low LOW high HIGH\", from A's side, then \"pairs P0 P1 P2 P3 P4\" when paired "
+           "and \"llr LLR lower LOWER upper UPPER\" with --sprt; the progress line then shows "
+           "the score and the LLR as well.\n"
            "--ballot (no value): play the games in pairs from the built-in deck of openings that "
            "the openings command prints: games 2k-1 and 2k play opening k, the openings taken in "
            "deck order from the first, cycling; the opening's move steps start each game's PDN "
            "and count in PLY.\n"
            "--openings FILE: the same from the games of a PDN file, each one opening: its start "
            "position (a FEN included) and its main line.\n"
+           "--openings-order sequential|random: take the openings in the order listed (the "
+           "default) or shuffled by SEED: Fisher-Yates from the last down, opening i swapping "
+           "with opening splitmix64(splitmix64(SEED) + i) mod (i + 1), so that shards agree. "
+           "--openings-start K: begin at the K-th opening of that order. The Event records "
+           "either where it is not the default.\n"
            "With either of these or --sprt the summary adds \"pairs P0 P1 P2 P3 P4\", the pairs "
            "in which A scored 0, 1/2, 1, 1 1/2 and 2 points, and A's normalized Elo with its 95% "
            "interval; the Event tag records the options.\n"
@@ -77,6 +101,11 @@ std::string CMatchCommand::help() const
            "--alpha A, --beta B: the test's error rates, above 0 and below 0.5 (default 0.05 "
            "each).\n"
            "--elo-model normalized|logistic: what ELO0 and ELO1 measure (default normalized).\n"
+           "--param NAME:KEY=VALUE, more than once: send \"set-param name=KEY value=VALUE\" to "
+           "each process of the engine player named NAME (as NAME= names it, or DEPTH@ID), after "
+           "its greeting and before init; VALUE is printable ASCII without blanks or '\"'. An "
+           "engine that lists its parameters in its greeting (\"param name=KEY ...\") takes no "
+           "other KEY. The Event records them.\n"
            "--timeout SECONDS: how long an engine has for each answer, above 0 and up to 86400 "
            "(default 60).\n"
            "--tc BASE[+INC]: play on a clock of BASE seconds a side, INC added after each turn; "
@@ -103,15 +132,24 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         return false;
     }
     if (!identify(spec.a(), spec.timeout(), logged, error)
-        || !identify(spec.b(), spec.timeout(), logged, error) || !spec.checkNames(error))
+        || !identify(spec.b(), spec.timeout(), logged, error) || !spec.checkNames(error)
+        || !spec.giveParams(error))
+        return false;
+    CMatchFile file(spec);
+    if (!spec.pdnFile().empty() && !openFile(call, file, error))
         return false;
     warnOfUnfairClocks(spec, call.err);
-    const int games = spec.last() - spec.first() + 1;
+    std::optional<CFileOutput> fileOutput;
+    if (!spec.pdnFile().empty())
+        fileOutput.emplace(file.descriptor(), true);
+    std::ostream fileStream(fileOutput ? &*fileOutput : nullptr);
+    std::ostream &pdn = fileOutput ? fileStream : call.out;
+    const int games = spec.last() - file.next() + 1;
     CPdnWriter::Tags tags { spec.event(), "?", today(), 0, "", "", "", "" };
     if (spec.timeControl())
         tags.timeControl = spec.timeControl()->tagValue();
-    CMatchFigures figures(spec.isPaired(), spec.sprt());
-    CMatchFaults faults;
+    CMatchFigures figures = file.figures();
+    CMatchFaults faults = file.faults();
     int played = 0;
     long long steps = 0;
     // The engine that could not be started again, and why.
@@ -120,12 +158,20 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
     if (call.errIsTerminal)
         progress.emplace(call.err, games,
                          [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
+    std::optional<CReportSchedule> reports;
+    if (spec.reportEvery() > 0)
+        reports.emplace(spec.reportEvery(), figures);
     const auto start = std::chrono::steady_clock::now();
     const auto onGame = [&](const CMatchGame &game) {
         // Faults after the test's stop are no more counted than the games.
         if (figures.add(game.number(), game.halfPointsOfA())
             && game.fault() != CMatchPlayer::Fault::None)
             faults.add(game.faultOfA(), game.fault());
+        if (reports && reports->isDue(figures)) {
+            if (progress)
+                progress->clear();
+            call.err << CMatchSummary::statusLine(figures) << '\n';
+        }
         ++played;
         steps += static_cast<long long>(game.steps().size());
         if (!game.goneReason().empty())
@@ -136,36 +182,66 @@ bool CMatchCommand::run(const Call &call, std::string &error) const
         // The games may go to the same terminal: not over the progress line.
         if (progress)
             progress->clear();
-        writeGame(call.out, tags, spec, game);
+        writeGame(pdn, tags, spec, game);
     };
-    const auto onProgress = [&progress](int done) {
+    // The running figures only with --report, so that the line stays as
+    // it was without it.
+    const auto onProgress = [&](int done) {
         if (progress)
-            progress->show(done);
+            progress->show(done,
+                           reports ? CMatchSummary::progressFields(figures)
+                                   : std::vector<std::string>());
     };
     // A failed write or Ctrl-C ends the match after a whole game; the
     // command line says which. The test ends it after a whole pair.
     const CInterruption interruption;
-    const auto healthy = [&call] { return call.out.good() && !CInterruption::requested(); };
+    const auto healthy = [&pdn] { return pdn.good() && !CInterruption::requested(); };
     const auto goOn
         = [&] { return healthy() && gone.empty() && (spec.isShard() || !figures.isDecided()); };
     const auto makeSeats = [&spec, logged](int job) {
         return CMatchRunner::Seats { makePlayer(spec.a(), spec.timeout(), logged, job),
                                      makePlayer(spec.b(), spec.timeout(), logged, job) };
     };
-    CMatchRunner(CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings), spec.clock()))
-        .run(spec.first(), games, spec.jobs(), onGame, onProgress, goOn);
+    // A match that has ended already only sums up again.
+    if (games > 0 && (spec.isShard() || !figures.isDecided()))
+        CMatchRunner(
+            CMatchRunner::seated(makeSeats, spec.seed(), std::move(openings), spec.clock()))
+            .run(file.next(), games, spec.jobs(), onGame, onProgress, goOn);
     if (progress)
         progress->clear();
+    if (fileOutput && !pdn.good()) {
+        error = "cannot write " + CQuotedText::quote(spec.pdnFile()) + ": "
+            + std::strerror(fileOutput->error());
+        call.failedOutside = true;
+        return false;
+    }
     if (!healthy())
         return true;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const std::string middleLine = played > 0
+        ? CMatchSummary::speedLine(played, steps, seconds)
+        : CMatchSummary::countLine(figures.score().games(), spec.games());
     (spec.writesPdn() ? call.err : call.out)
-        << CMatchSummary(spec.a().label(), spec.b().label())
-               .text(figures, CMatchSummary::speedLine(played, steps, seconds), faults);
+        << CMatchSummary(spec.a().label(), spec.b().label()).text(figures, middleLine, faults);
     call.failedOutside = !gone.empty();
     error = gone;
     return gone.empty();
+}
+
+bool CMatchCommand::openFile(const Call &call, CMatchFile &file, std::string &error)
+{
+    switch (file.read(error)) {
+    case CMatchFile::Outcome::Refused:
+        return false;
+    case CMatchFile::Outcome::Failed:
+        call.failedOutside = true;
+        return false;
+    case CMatchFile::Outcome::Read:
+        break;
+    }
+    call.failedOutside = !file.openToAppend(error);
+    return !call.failedOutside;
 }
 
 bool CMatchCommand::identify(CPlayerSpec &player, std::chrono::milliseconds timeout,

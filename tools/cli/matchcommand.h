@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 
+class CMatchFile;
 class CMatchGame;
 class CMatchPlayer;
 class CMatchSpec;
@@ -29,6 +30,9 @@ public:
     bool run(const Call &call, std::string &error) const override;
 
 private:
+    // Reads back the games --pdn-file holds and opens it to write on; an
+    // input or output failure is one of its own.
+    static bool openFile(const Call &call, CMatchFile &file, std::string &error);
     // Starts an engine once to learn its name; nothing for the built-in
     // player.
     static bool identify(CPlayerSpec &player, std::chrono::milliseconds timeout, CProtocolLog *log,

@@ -7,9 +7,10 @@
 
 class CMatchTally;
 
-// tally [--complete]: adds up the PDN of games of one match, read from a
-// stream, shards of it in any order, and prints the summary match prints
-// for them, with the number of games in place of the time.
+// tally [--complete] [--by-opening [--openings FILE]]: adds up the PDN of
+// games of one match, read from a stream, shards of it in any order, and
+// prints the summary match prints for them, with the number of games in
+// place of the time; --by-opening counts them by opening first.
 class CTallyCommand : public CCommand
 {
 public:
@@ -23,6 +24,8 @@ public:
 
 private:
     static bool summarise(const Call &call, const CMatchTally &tally, std::string &error);
+    // The lines of --by-opening.
+    static bool writeOpenings(const Call &call, const CMatchTally &tally, std::string &error);
 
     std::istream &m_in;
 };

@@ -1,19 +1,8 @@
 #include "matchgame.h"
 
 #include "matchfaults.h"
+#include "splitmix64.h"
 #include "tools/position/position.h"
-
-namespace {
-
-std::uint64_t splitmix64(std::uint64_t z)
-{
-    z += 0x9e3779b97f4a7c15;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111eb;
-    return z ^ (z >> 31);
-}
-
-} // namespace
 
 // The rules end every game: captures are finite and the draw rule bounds
 // the moves between them. A step the rules refuse loses the game for the
@@ -97,7 +86,7 @@ void CMatchGame::forfeit(int side, CMatchPlayer::Fault fault, const std::string 
 
 std::uint32_t CMatchGame::searchSeed(std::uint32_t seed, int number, int ply)
 {
+    const auto mix = CSplitMix64::mix;
     return static_cast<std::uint32_t>(
-        splitmix64(splitmix64(splitmix64(seed) + static_cast<std::uint64_t>(number))
-                   + static_cast<std::uint64_t>(ply)));
+        mix(mix(mix(seed) + static_cast<std::uint64_t>(number)) + static_cast<std::uint64_t>(ply)));
 }

@@ -3,10 +3,12 @@
 #include "ballotdeck.h"
 #include "openingfile.h"
 #include "tools/position/numbertext.h"
+#include "tools/position/positiontext.h"
 #include "tools/position/quotedtext.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sched.h>
 #include <thread>
 
@@ -44,12 +46,17 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "games", "FROM-TO", 0, false, nullptr, &CMatchSpec::readRange },
         { "jobs", "N", 'j', false, nullptr, &CMatchSpec::readJobs },
         { "pdn", "", 0, false, nullptr, &CMatchSpec::readPdn },
+        { "pdn-file", "FILE", 0, false, nullptr, &CMatchSpec::readPdnFile },
+        { "report", "N", 0, false, nullptr, &CMatchSpec::readReport },
         { "ballot", "", 0, true, nullptr, &CMatchSpec::readBallot },
         { "openings", "FILE", 0, true, nullptr, &CMatchSpec::readOpenings },
+        { "openings-order", "ORDER", 0, true, nullptr, &CMatchSpec::readOpeningsOrder },
+        { "openings-start", "K", 0, true, nullptr, &CMatchSpec::readOpeningsStart },
         { "sprt", "ELO0,ELO1", 0, true, nullptr, &CMatchSpec::readElos },
         { "alpha", "A", 0, true, "sprt", &CMatchSpec::readAlpha },
         { "beta", "B", 0, true, "sprt", &CMatchSpec::readBeta },
         { "elo-model", "MODEL", 0, true, "sprt", &CMatchSpec::readModel },
+        { "param", "NAME:KEY=VALUE", 0, true, nullptr, &CMatchSpec::readParams },
         { "timeout", "SECONDS", 0, false, nullptr, &CMatchSpec::readTimeout },
         { "tc", "BASE[+INC]", 0, true, nullptr, &CMatchSpec::readClock },
         { "movetime", "S", 0, true, nullptr, &CMatchSpec::readMoveTime },
@@ -57,6 +64,11 @@ const std::vector<CMatchSpec::Option> &CMatchSpec::options()
         { "log", "FILE", 0, false, nullptr, &CMatchSpec::readLog },
     };
     return table;
+}
+
+bool CMatchSpec::isRepeatable(const std::string &name)
+{
+    return name == "param";
 }
 
 bool CMatchSpec::read(const std::vector<std::string> &arguments,
@@ -124,8 +136,17 @@ bool CMatchSpec::check(std::string &error) const
         if (!error.empty())
             return false;
     }
+    if (m_pdn && !m_pdnFile.empty()) {
+        error = "--pdn and --pdn-file both say where the games go: give one";
+        return false;
+    }
     if (m_ballot && !m_openingsPath.empty()) {
         error = "--ballot and --openings both name the openings: give one";
+        return false;
+    }
+    if (m_ordered && !m_ballot && m_openingsPath.empty()) {
+        error = "--openings-order and --openings-start order the openings: they need --ballot or "
+                "--openings";
         return false;
     }
     return true;
@@ -155,6 +176,20 @@ bool CMatchSpec::readPdn(const std::string &, std::string &)
     return true;
 }
 
+bool CMatchSpec::readPdnFile(const std::string &value, std::string &error)
+{
+    m_pdnFile = value;
+    if (!value.empty())
+        return true;
+    error = "--pdn-file names no file";
+    return false;
+}
+
+bool CMatchSpec::readReport(const std::string &value, std::string &error)
+{
+    return CNumberText::read(value, "--report", 1, MaxGames, m_reportEvery, error);
+}
+
 bool CMatchSpec::readBallot(const std::string &, std::string &)
 {
     m_ballot = true;
@@ -166,6 +201,24 @@ bool CMatchSpec::readOpenings(const std::string &value, std::string &)
     m_openingsPath = value;
     m_openingsName = value.substr(value.find_last_of('/') + 1);
     return true;
+}
+
+bool CMatchSpec::readOpeningsOrder(const std::string &value, std::string &error)
+{
+    m_ordered = true;
+    m_shuffled = value == "random";
+    if (m_shuffled || value == "sequential")
+        return true;
+    error = "--openings-order must be sequential or random, not " + CQuotedText::quote(value);
+    return false;
+}
+
+// Its upper bound is the number of openings, known once they are read.
+bool CMatchSpec::readOpeningsStart(const std::string &value, std::string &error)
+{
+    m_ordered = true;
+    return CNumberText::read(value, "--openings-start", 1, std::numeric_limits<int>::max(),
+                             m_openingsStart, error);
 }
 
 bool CMatchSpec::readElos(const std::string &value, std::string &error)
@@ -249,6 +302,39 @@ std::optional<CMatchClock> CMatchSpec::clock() const
     return CMatchClock(*m_timeControl, m_margin);
 }
 
+bool CMatchSpec::readParams(const std::string &value, std::string &error)
+{
+    for (const std::string &text : CPositionText::split(value, '\0')) {
+        if (!readParam(text, error))
+            return false;
+    }
+    return true;
+}
+
+// NAME may hold ':' and '=', as an engine's id may: KEY is what stands
+// between the last ':' before the first '=' and that '='. VALUE stays one
+// word of the Event and one value of the protocol.
+bool CMatchSpec::readParam(const std::string &text, std::string &error)
+{
+    const std::string::size_type equals = text.find('=');
+    const std::string::size_type colon
+        = equals == std::string::npos ? std::string::npos : text.rfind(':', equals);
+    if (colon != std::string::npos && colon > 0) {
+        Param param { text.substr(0, colon), text.substr(colon + 1, equals - colon - 1),
+                      text.substr(equals + 1) };
+        const auto isWordCharacter = [](char c) { return c > ' ' && c < 0x7f && c != '"'; };
+        if (CPlayerSpec::isName(param.key)
+            && std::all_of(param.value.begin(), param.value.end(), isWordCharacter)) {
+            m_params.push_back(std::move(param));
+            return true;
+        }
+    }
+    error = "--param must be NAME:KEY=VALUE, KEY letters, digits, '.', '_' and '-', VALUE "
+            "printable ASCII without blanks or '\"', not "
+        + CQuotedText::quote(CQuotedText::printable(text));
+    return false;
+}
+
 std::string CMatchSpec::event() const
 {
     return Prefix + ' ' + m_a.eventWord() + ' ' + m_b.eventWord() + ' ' + m_arguments[2] + ' '
@@ -272,14 +358,65 @@ std::string CMatchSpec::eventOptions() const
         text += " --ballot";
     else if (!m_openingsName.empty())
         text += " --openings " + m_openingsName;
+    text += orderOptions();
     if (m_sprt)
         text += " --sprt " + CNumberText::format(m_sprt->elo0) + ','
             + CNumberText::format(m_sprt->elo1) + " --alpha " + CNumberText::format(m_sprt->alpha)
             + " --beta " + CNumberText::format(m_sprt->beta) + " --elo-model "
             + CSprt::modelName(m_sprt->model);
+    text += paramOptions();
     if (m_timeControl)
         text += ' ' + m_timeControl->option();
     return text;
+}
+
+std::string CMatchSpec::orderOptions() const
+{
+    return std::string(m_shuffled ? " --openings-order random" : "")
+        + (m_openingsStart > 1 ? " --openings-start " + std::to_string(m_openingsStart) : "");
+}
+
+std::string CMatchSpec::paramOptions() const
+{
+    std::string text;
+    for (const Param &param : m_params)
+        text += " --param " + param.player + ':' + param.key + '=' + param.value;
+    return text;
+}
+
+bool CMatchSpec::giveParams(std::string &error)
+{
+    for (const Param &param : m_params) {
+        if (!giveParam(param.player, param.key, param.value, error))
+            return false;
+    }
+    return true;
+}
+
+// Both players when they are one engine under one name.
+bool CMatchSpec::giveParam(const std::string &player, const std::string &key,
+                           const std::string &value, std::string &error)
+{
+    bool given = false;
+    for (CPlayerSpec *engine : { &m_a, &m_b }) {
+        if (!engine->isEngine() || engine->label() != player)
+            continue;
+        if (!engine->takesParameter(key)) {
+            std::string listed;
+            for (const std::string &name : engine->listedParameters())
+                listed += (listed.empty() ? "" : ", ") + name;
+            error = "the engine " + player + " has no parameter " + CQuotedText::quote(key)
+                + ": it lists " + listed;
+            return false;
+        }
+        engine->addParameter(key, value);
+        given = true;
+    }
+    if (!given)
+        error = "--param names " + CQuotedText::quote(player)
+            + ", which is no engine player of the match (A is " + m_a.label() + ", B is "
+            + m_b.label() + ')';
+    return given;
 }
 
 // The words after the arguments are options that the Event records, each
@@ -304,10 +441,13 @@ bool CMatchSpec::readEvent(const std::string &text)
     for (auto word = words.begin() + 6; word != words.end(); ++word) {
         if (const Option *option = optionOf(*word)) {
             value = &given[option->name];
+            // An option given again, as the repeatable --param is.
+            if (!value->empty())
+                *value += '\0';
         } else if (value == nullptr) {
             return false;
         } else {
-            *value += (value->empty() ? "" : " ") + *word;
+            *value += (value->empty() || value->back() == '\0' ? "" : " ") + *word;
         }
     }
     std::string error;
@@ -322,9 +462,45 @@ bool CMatchSpec::isPaired() const
 
 bool CMatchSpec::loadOpenings(std::vector<COpening> &openings, std::string &error) const
 {
+    std::vector<COpening> listed;
+    if (!readOpeningsList(listed, error))
+        return false;
+    const int count = static_cast<int>(listed.size());
+    if (count > 0 && m_openingsStart > count) {
+        error = "--openings-start " + std::to_string(m_openingsStart) + " is past the last of the "
+            + std::to_string(count) + " openings";
+        return false;
+    }
+    openings.clear();
+    for (const int place : openingOrder().places(count))
+        openings.push_back(listed[static_cast<std::size_t>(place)]);
+    return true;
+}
+
+bool CMatchSpec::readOpeningsList(std::vector<COpening> &openings, std::string &error) const
+{
     if (m_ballot)
         openings = CBallotDeck::openings();
     return m_openingsPath.empty() || COpeningFile::read(m_openingsPath, openings, error);
+}
+
+bool CMatchSpec::useOpeningsFile(const std::string &path, std::string &error)
+{
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    if (!m_openingsName.empty() && name == m_openingsName) {
+        m_openingsPath = path;
+        return true;
+    }
+    error = m_openingsName.empty()
+        ? "--openings names a file, but the match played no openings file"
+        : "--openings names " + CQuotedText::quote(name)
+            + ", but the match played the openings file " + CQuotedText::quote(m_openingsName);
+    return false;
+}
+
+COpeningOrder CMatchSpec::openingOrder() const
+{
+    return COpeningOrder(m_shuffled, m_seed, m_openingsStart);
 }
 
 // As nproc counts them: the processors this process may run on, which

@@ -49,6 +49,43 @@ std::string CMatchSummary::countLine(int games, int total)
     return std::to_string(games) + " of " + std::to_string(total) + " games";
 }
 
+std::string CMatchSummary::statusLine(const CMatchFigures &figures)
+{
+    const CMatchScore &score = figures.score();
+    const CEloInterval interval(score.winsA(), score.draws(), score.winsB());
+    std::string line = "status games " + std::to_string(score.games()) + " wins "
+        + std::to_string(score.winsA()) + " draws " + std::to_string(score.draws()) + " losses "
+        + std::to_string(score.winsB()) + " elo " + eloText(interval.mid()) + " low "
+        + eloText(interval.low()) + " high " + eloText(interval.high());
+    if (figures.isPaired()) {
+        line += " pairs";
+        for (const int count : figures.pairs().counts())
+            line += ' ' + std::to_string(count);
+    }
+    if (figures.settings()) {
+        const CSprt sprt(*figures.settings());
+        char text[96];
+        std::snprintf(text, sizeof text, " llr %.2f lower %.2f upper %.2f", figures.llr(),
+                      sprt.lower(), sprt.upper());
+        line += text;
+    }
+    return line;
+}
+
+std::vector<std::string> CMatchSummary::progressFields(const CMatchFigures &figures)
+{
+    const CMatchScore &score = figures.score();
+    std::vector<std::string> fields { '+' + std::to_string(score.winsA()) + " ="
+                                      + std::to_string(score.draws()) + " -"
+                                      + std::to_string(score.winsB()) };
+    if (figures.settings()) {
+        char text[32];
+        std::snprintf(text, sizeof text, "LLR %.2f", figures.llr());
+        fields.emplace_back(text);
+    }
+    return fields;
+}
+
 std::string CMatchSummary::resultLine(const CMatchScore &score) const
 {
     return "result " + m_a + ' ' + m_b + ' ' + std::to_string(score.winsA()) + ' '

@@ -5,6 +5,7 @@
 #include "matchfigures.h"
 
 #include <string>
+#include <vector>
 
 // The summary that match and tally print for the games of a match, in
 // English for people and in lines of words for programs: the result line,
@@ -25,6 +26,14 @@ public:
     static std::string speedLine(int games, long long steps, double seconds);
     // The middle line of tally: the games counted of the match's.
     static std::string countLine(int games, int total);
+    // How a long match stands, in one line of words for programs:
+    // "status games G wins W draws D losses L elo E low LOW high HIGH", A's
+    // wins, draws and losses with the Elo difference and its interval,
+    // then "pairs P0 P1 P2 P3 P4" when the games are paired and
+    // "llr LLR lower LOWER upper UPPER" with the test.
+    static std::string statusLine(const CMatchFigures &figures);
+    // The same in short, for a progress line: A's "+W =D -L", and the LLR.
+    static std::vector<std::string> progressFields(const CMatchFigures &figures);
 
 private:
     std::string resultLine(const CMatchScore &score) const;

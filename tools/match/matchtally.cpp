@@ -56,6 +56,17 @@ CMatchFaults CMatchTally::faults() const
     return faults;
 }
 
+std::map<int, int> CMatchTally::countedGames() const
+{
+    const int last = figures().lastGame();
+    std::map<int, int> counted;
+    for (const auto &[round, game] : m_rounds) {
+        if (round <= last)
+            counted.emplace(round, game.halfPointsOfA);
+    }
+    return counted;
+}
+
 CMatchFigures CMatchTally::figures() const
 {
     CMatchFigures figures(m_spec.isPaired(), m_spec.sprt());

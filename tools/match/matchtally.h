@@ -34,6 +34,8 @@ public:
     // tags.
     CMatchFaults faults() const;
     int games() const { return m_read; }
+    // A's half points in each game the figures count, by Round.
+    std::map<int, int> countedGames() const;
 
 private:
     struct Game

@@ -48,7 +48,7 @@ bool CPlayerSpec::readName(const std::string &text, const std::string &what, std
     if (equals == std::string::npos)
         return true;
     m_name = text.substr(0, equals);
-    if (!m_name.empty() && std::all_of(m_name.begin(), m_name.end(), isNameCharacter))
+    if (isName(m_name))
         return true;
     error = what + "'s name must be letters, digits, '.', '_' and '-', not "
         + CQuotedText::quote(CQuotedText::printable(m_name));
@@ -80,6 +80,26 @@ void CPlayerSpec::identify(const std::string &id, const std::string &version)
 bool CPlayerSpec::isSameAs(const CPlayerSpec &other) const
 {
     return m_name == other.m_name && m_depth == other.m_depth && m_words == other.m_words;
+}
+
+bool CPlayerSpec::isName(const std::string &text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), isNameCharacter);
+}
+
+void CPlayerSpec::listParameters(std::vector<std::string> keys)
+{
+    m_listed = std::move(keys);
+}
+
+bool CPlayerSpec::takesParameter(const std::string &key) const
+{
+    return m_listed.empty() || std::find(m_listed.begin(), m_listed.end(), key) != m_listed.end();
+}
+
+void CPlayerSpec::addParameter(const std::string &key, const std::string &value)
+{
+    m_parameters.emplace_back(key, value);
 }
 
 std::string CPlayerSpec::label() const

@@ -2,6 +2,7 @@
 #define CHECKERS_TOOLS_MATCH_PLAYERSPEC_H
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // One player of a match as the command line names it: a skill (poor,
@@ -22,6 +23,8 @@ public:
     // The deepest a player searches at a fixed depth, and on a clock.
     static constexpr int MaxDepth = 9;
     static constexpr int MaxClockDepth = 64;
+    // KEY and VALUE of each parameter an engine is given, in order.
+    using Parameters = std::vector<std::pair<std::string, std::string>>;
 
     // Reads the argument, its depth from 1 to maxDepth; what names it in
     // the error, A or B.
@@ -37,6 +40,18 @@ public:
     void identify(const std::string &id, const std::string &version);
     // Whether both are one player: the same name, depth and program.
     bool isSameAs(const CPlayerSpec &other) const;
+    // Whether text is a name a player may have: letters, digits, '.', '_'
+    // and '-'.
+    static bool isName(const std::string &text);
+
+    // The parameters the engine listed in its greeting. An engine that
+    // listed some takes no other; one that listed none takes any.
+    void listParameters(std::vector<std::string> keys);
+    const std::vector<std::string> &listedParameters() const { return m_listed; }
+    bool takesParameter(const std::string &key) const;
+    // The parameters it is given, sent to each of its processes.
+    void addParameter(const std::string &key, const std::string &value);
+    const Parameters &parameters() const { return m_parameters; }
 
     // Its name in the summary's lines and in the White and Black tags.
     std::string label() const;
@@ -60,6 +75,8 @@ private:
     std::vector<std::string> m_words;
     std::string m_id;
     std::string m_version;
+    std::vector<std::string> m_listed;
+    Parameters m_parameters;
 };
 
 #endif

@@ -12,12 +12,16 @@ CProgressLine::CProgressLine(std::ostream &out, int total, Width width)
     , m_start(Clock::now())
 { }
 
-void CProgressLine::show(int done)
+void CProgressLine::show(int done, const std::vector<std::string> &figures)
 {
     const double elapsed = std::chrono::duration<double>(Clock::now() - m_start).count();
     const std::string left = done == 0 ? "?" : duration(elapsed * (m_total - done) / done);
-    draw({ "games " + std::to_string(done) + " of " + std::to_string(m_total),
-           duration(elapsed) + " elapsed", left + " left" });
+    std::vector<std::string> fields { "games " + std::to_string(done) + " of "
+                                      + std::to_string(m_total) };
+    fields.insert(fields.end(), figures.begin(), figures.end());
+    fields.push_back(duration(elapsed) + " elapsed");
+    fields.push_back(left + " left");
+    draw(fields);
 }
 
 void CProgressLine::clear()

@@ -9,10 +9,10 @@
 #include <vector>
 
 // A line on a terminal that shows how far a run of games has come, redrawn
-// in place: games done of the total, the time elapsed and an estimate of
-// the time left. It stays shorter than the terminal is wide, asked at each
-// redraw, since a line that wraps can no longer be redrawn in place; a
-// narrow one drops the last fields.
+// in place: games done of the total, any figures the caller gives, the time
+// elapsed and an estimate of the time left. It stays shorter than the terminal is wide, asked at
+// each redraw, since a line that wraps can no longer be redrawn in place; a narrow one drops the
+// last fields.
 class CProgressLine
 {
 public:
@@ -22,7 +22,7 @@ public:
 
     CProgressLine(std::ostream &out, int total, Width width);
 
-    void show(int done);
+    void show(int done, const std::vector<std::string> &figures = {});
     // Blanks the line, leaving the cursor at its start.
     void clear();
 

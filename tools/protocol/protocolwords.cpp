@@ -20,5 +20,5 @@ bool CProtocolWords::isCommand(const std::string &word)
 
 bool CProtocolWords::isReply(const std::string &word)
 {
-    return isOneOf(word, { Id, Wait, Ready, Pong, Done, Error });
+    return isOneOf(word, { Id, Param, Wait, Ready, Pong, Done, Error });
 }

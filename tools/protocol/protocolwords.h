@@ -17,16 +17,23 @@ public:
     static constexpr const char *Level = "level";
     static constexpr const char *Go = "go";
     static constexpr const char *Quit = "quit";
+    // Sent after the greeting and before init, to set a parameter:
+    // set-param name=KEY value=VALUE. Not a command of the engine command,
+    // which takes no parameter and so passes it over.
+    static constexpr const char *SetParam = "set-param";
 
     // The engine's replies.
     static constexpr const char *Id = "id";
     static constexpr const char *Wait = "wait";
+    // In the greeting, before wait, one for each parameter the engine
+    // takes: param name=KEY value=DEFAULT type=...
+    static constexpr const char *Param = "param";
     static constexpr const char *Ready = "ready";
     static constexpr const char *Pong = "pong";
     static constexpr const char *Done = "done";
     static constexpr const char *Error = "error";
 
-    // Whether word is one of the commands, which the engine knows.
+    // Whether word is one of the commands that the engine command knows.
     static bool isCommand(const std::string &word);
     // Whether word is one of the replies, which the referee knows.
     static bool isReply(const std::string &word);

@@ -60,15 +60,16 @@ CEngineClient::Fault CEngineClient::start(std::string &detail)
     if (!m_process.start(reason))
         return fail(Fault::Crash, detail, "cannot start: " + reason);
     CProtocolLine line;
+    m_listed.clear();
     Fault fault = send(CProtocolLine(Words::Hub), detail);
     while (fault == Fault::None
-           && (fault = await({ Words::Id, Words::Wait }, CEngineProcess::Clock::now() + m_timeout,
-                             Never, line, detail))
+           && (fault = await({ Words::Id, Words::Param, Words::Wait },
+                             CEngineProcess::Clock::now() + m_timeout, Never, line, detail))
                == Fault::None
-           && line.command() == Words::Id) {
-        m_name = line.value("name");
-        m_version = line.value("version");
-    }
+           && line.command() != Words::Wait)
+        learn(line);
+    if (fault == Fault::None)
+        fault = sendParameters(detail);
     if (fault == Fault::None)
         fault = send(CProtocolLine(Words::Init), detail);
     if (fault == Fault::None)
@@ -125,6 +126,28 @@ CProtocolLine CEngineClient::level(const CMatchPlayer::Ask &ask, int depth)
     else if (ask.time)
         line.with("time", seconds(ask.time->limit)).with("inc", seconds(ask.time->increment));
     return line.with("depth", std::to_string(depth));
+}
+
+void CEngineClient::learn(const CProtocolLine &line)
+{
+    if (line.command() == Words::Param) {
+        m_listed.push_back(line.value("name"));
+        return;
+    }
+    m_name = line.value("name");
+    m_version = line.value("version");
+}
+
+CEngineClient::Fault CEngineClient::sendParameters(std::string &detail)
+{
+    Fault fault = Fault::None;
+    for (auto parameter = m_parameters.begin();
+         fault == Fault::None && parameter != m_parameters.end(); ++parameter)
+        fault = send(CProtocolLine(Words::SetParam)
+                         .with("name", parameter->first)
+                         .with("value", parameter->second),
+                     detail);
+    return fault;
 }
 
 void CEngineClient::end()

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CGameState;
@@ -23,6 +24,8 @@ class CEngineClient
 {
 public:
     using Fault = CMatchPlayer::Fault;
+    // KEY and VALUE of each parameter to set.
+    using Parameters = std::vector<std::pair<std::string, std::string>>;
 
     // Without a clock, every answer may take up to timeout.
     CEngineClient(std::vector<std::string> words, std::chrono::milliseconds timeout);
@@ -30,8 +33,9 @@ public:
     CEngineClient(const CEngineClient &) = delete;
     CEngineClient &operator=(const CEngineClient &) = delete;
 
-    // Starts the program and greets it: hub until wait, init until ready.
-    // On failure detail says why in one line and the process is ended.
+    // Starts the program and greets it: hub until wait, the parameters,
+    // init until ready. On failure detail says why in one line and the
+    // process is ended.
     Fault start(std::string &detail);
     // Asks for one step at depth, or on the ask's clock with depth as a cap,
     // and times it from go to done. The answer's step is what the engine
@@ -50,12 +54,19 @@ public:
     // What the engine called itself in its id line.
     const std::string &name() const { return m_name; }
     const std::string &version() const { return m_version; }
+    // The parameters it listed in its greeting, by KEY.
+    const std::vector<std::string> &listedParameters() const { return m_listed; }
+    // Those to set at each start.
+    void setParameters(Parameters parameters) { m_parameters = std::move(parameters); }
 
 private:
     // What came when the client looked for an answer.
     enum class Answer { Reply, Fault, None };
 
     static CProtocolLine level(const CMatchPlayer::Ask &ask, int depth);
+    // What the greeting tells of the engine: its id line or a parameter.
+    void learn(const CProtocolLine &line);
+    Fault sendParameters(std::string &detail);
     Fault send(const CProtocolLine &line, std::string &detail);
     // The next line whose first word is one of expected; a reply of
     // another kind is one nobody asked for, and broken.
@@ -81,6 +92,8 @@ private:
     std::string m_logName;
     std::string m_name;
     std::string m_version;
+    std::vector<std::string> m_listed;
+    Parameters m_parameters;
 };
 
 #endif

@@ -6,7 +6,9 @@
 CEnginePlayer::CEnginePlayer(const CPlayerSpec &spec, std::chrono::milliseconds timeout)
     : m_client(spec.words(), timeout)
     , m_depth(spec.depth())
-{ }
+{
+    m_client.setParameters(spec.parameters());
+}
 
 CMatchPlayer::Fault CEnginePlayer::chooseStep(const Ask &ask, const std::atomic<bool> &stop,
                                               Answer &answer)
@@ -39,5 +41,6 @@ bool CEnginePlayer::identify(CPlayerSpec &spec, std::chrono::milliseconds timeou
         return false;
     }
     spec.identify(client.name(), client.version());
+    spec.listParameters(client.listedParameters());
     return true;
 }

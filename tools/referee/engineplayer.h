@@ -22,7 +22,8 @@ public:
     // Writes its lines to log, as job's engine.
     void logTo(CProtocolLog &log, int job, const CPlayerSpec &spec);
 
-    // Starts the engine of spec once and greets it, to learn its name, so
+    // Starts the engine of spec once and greets it, to learn its name and
+    // the parameters it lists, so
     // that an engine that cannot play fails before any game; false with one
     // line when it cannot.
     static bool identify(CPlayerSpec &spec, std::chrono::milliseconds timeout, CProtocolLog *log,

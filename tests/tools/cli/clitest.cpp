@@ -21,11 +21,29 @@ const std::string NoStepAt41 = "b...ww...w...................... b - 41";
 const std::string Usage
     = "usage: checkers-cli moves POS | perft POS DEPTH | play POS FROM TO |\n"
       "                    best POS DEPTH SEED | bench | match A B GAMES SEED\n"
-      "                    [--games FROM-TO] [--jobs N] [--pdn] [--ballot]\n"
-      "                    [--openings FILE] [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
-      "                    [--elo-model MODEL] [--timeout SECONDS] [--tc BASE[+INC]]\n"
-      "                    [--movetime S] [--timemargin MS] [--log FILE] | openings |\n"
-      "                    replay [--keep-going] | tally [--complete] | engine\n";
+      "                    [--games FROM-TO] [--jobs N] [--pdn] [--pdn-file FILE]\n"
+      "                    [--report N] [--ballot] [--openings FILE]\n"
+      "                    [--openings-order ORDER] [--openings-start K]\n"
+      "                    [--sprt ELO0,ELO1] [--alpha A] [--beta B]\n"
+      "                    [--elo-model MODEL] [--param NAME:KEY=VALUE]\n"
+      "                    [--timeout SECONDS] [--tc BASE[+INC]] [--movetime S]\n"
+      "                    [--timemargin MS] [--log FILE] | openings |\n"
+      "                    replay [--keep-going] |\n"
+      "                    tally [--complete] [--by-opening] [--openings FILE] | engine\n";
+
+std::string fileText(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The summary with line in place of its middle line, which tells the time
+// or the count.
+std::string withMiddleLine(const std::string &summary, const std::string &line)
+{
+    const std::size_t third = summary.find('\n', summary.find('\n') + 1) + 1;
+    return summary.substr(0, third) + line + summary.substr(summary.find('\n', third));
+}
 
 } // namespace
 
@@ -196,6 +214,19 @@ TEST(Cli, RefusesBadInputWithOneLineAndStatusTwo)
         { "match", "1", "2", "6", "1", "--ballot", "--openings", "deck.pdn" },
         { "match", "1", "2", "6", "1", "--openings", "/nonexistent/deck.pdn" },
         { "match", "1", "2", "6", "1", "--openings", "/" },
+        { "match", "1", "2", "6", "1", "--openings-order", "random" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings-order", "shuffled" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "0" },
+        { "match", "1", "2", "6", "1", "--ballot", "--openings-start", "247" },
+        { "match", "1", "2", "6", "1", "--pdn", "--pdn-file", "games.pdn" },
+        { "match", "1", "2", "6", "1", "--pdn-file", "" },
+        { "match", "1", "2", "6", "1", "--report", "0" },
+        { "match", "1", "2", "6", "1", "--report", "x" },
+        { "match", "1", "2", "6", "1", "--param", "x" },
+        { "match", "1", "2", "6", "1", "--param", "x:=1" },
+        { "match", "1", "2", "6", "1", "--param", ":k=1" },
+        { "match", "1", "2", "6", "1", "--param", "x:k=a b" },
+        { "match", "1", "2", "6", "1", "--param", "2:k=1" },
         { "openings", "1" },
     };
     for (const auto &arguments : cases) {
@@ -539,6 +570,260 @@ TEST(Cli, PlaysPairsFromOpeningsUntilTheTestDecides)
     std::remove(file.c_str());
 }
 
+// A shuffled deck is one order for one SEED: shards run apart play the
+// whole match's games. Pair 1 plays the K-th opening of the shuffle, here
+// the deck's 46th (place 45), as a computation apart from this code found.
+TEST(Cli, ShufflesTheOpeningsInOneOrderForOneSeed)
+{
+    const std::vector<std::string> match = { "match",
+                                             "2",
+                                             "1",
+                                             "8",
+                                             "5",
+                                             "--ballot",
+                                             "--openings-order",
+                                             "random",
+                                             "--openings-start",
+                                             "3",
+                                             "--pdn" };
+    const auto shard = [&match](const std::string &range) {
+        std::vector<std::string> arguments = match;
+        arguments.insert(arguments.end(), { "--games", range });
+        return runCli(arguments).out;
+    };
+    const Outcome whole = runCli(match);
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(undated(shard("1-4") + shard("5-8")), undated(whole.out));
+    EXPECT_NE(whole.out.find("[Event \"checkers-cli match 2 1 8 5 --ballot --openings-order random "
+                             "--openings-start 3\"]"),
+              std::string::npos);
+    const std::string deck = runCli({ "openings" }).out;
+    std::string opening = deck;
+    for (int skipped = 0; skipped < 45; ++skipped)
+        opening = opening.substr(opening.find("\n\n") + 2);
+    opening = opening.substr(0, opening.find(" *"));
+    EXPECT_EQ(moveTexts(whole.out).substr(1, opening.size()), opening) << opening;
+}
+
+namespace {
+
+// A match that the test stops after 64 games, written to a file.
+std::vector<std::string> resumable(const std::string &path)
+{
+    return {
+        "match", "6", "5", "100", "1", "--ballot", "--sprt", "0,50", "--pdn-file", path, "-j2"
+    };
+}
+
+} // namespace
+
+// Stopped by Ctrl-C or killed, the same command run again goes on where the
+// match stopped: the file ends as an uninterrupted run's, the test picks up
+// from the pairs so far, and a match already over only sums up again.
+TEST(Cli, ResumesAMatchFromItsPdnFile)
+{
+    const std::string full = testing::TempDir() + "full.pdn",
+                      part = testing::TempDir() + "part.pdn";
+    std::remove(full.c_str());
+    const Outcome whole = runCli(resumable(full));
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(whole.out, "");
+    EXPECT_NE(whole.err.find("sprt 3.01 -2.94 2.94 H1\n"), std::string::npos) << whole.err;
+    const Outcome again = runCli(resumable(full));
+    EXPECT_EQ(again.err, withMiddleLine(whole.err, "64 of 100 games"));
+    for (const int signal : { SIGINT, SIGKILL }) {
+        std::remove(part.c_str());
+        const std::string stem = stemOf();
+        const pid_t child = startCli(resumable(part), "", stem, Target::File);
+        ASSERT_NE(child, -1);
+        ASSERT_TRUE(awaitWhileRunning(
+            child, stem, [&part] { return std::ifstream(part, std::ios::ate).tellg() > 0; }));
+        kill(child, signal);
+        EXPECT_EQ(finishCli(child, stem).status, -signal);
+        const Outcome resumed = runCli(resumable(part));
+        EXPECT_EQ(resumed.status, 0) << resumed.err;
+        EXPECT_EQ(withMiddleLine(resumed.err, ""), withMiddleLine(whole.err, "")) << signal;
+        EXPECT_EQ(undated(fileText(part)), undated(fileText(full))) << signal;
+    }
+    std::remove(part.c_str());
+}
+
+// A status line after every N games, at the first whole pair from there in
+// a paired match, whatever standard error is; the last agrees with the
+// summary. On a terminal the progress line shows the score and the LLR.
+TEST(Cli, ReportsHowTheMatchStandsEveryNGames)
+{
+    const std::vector<std::string> match
+        = { "match", "3", "2", "20", "1", "--ballot", "--sprt", "0,50", "--report", "5", "-j2" };
+    const Outcome outcome = runCli(match);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    std::istringstream lines(outcome.err);
+    std::vector<std::string> games;
+    std::string last;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(line.rfind("status games ", 0), 0u) << line;
+        games.push_back(line.substr(13, line.find(' ', 13) - 13));
+        last = line;
+    }
+    EXPECT_EQ(games, (std::vector<std::string> { "6", "10", "16", "20" }));
+    EXPECT_EQ(last,
+              "status games 20 wins 12 draws 4 losses 4 elo +147 low +6 high +301 pairs 0 2 2 2 4 "
+              "llr 1.12 lower -2.94 upper 2.94");
+    EXPECT_NE(outcome.out.find("result 3 2 12 4 4\n"), std::string::npos);
+    EXPECT_NE(outcome.out.find("pairs 0 2 2 2 4\nnormalized"), std::string::npos);
+    EXPECT_NE(outcome.out.find("sprt 1.12 -2.94 2.94 none\n"), std::string::npos);
+
+    std::string reason;
+    if (!openTerminal(reason))
+        GTEST_SKIP() << "no pseudo-terminal: " << reason;
+    const Outcome shown = runCli(match, "", Target::Terminal, STDERR_FILENO);
+    EXPECT_NE(shown.err.find("games 20 of 20, +12 =4 -4, LLR 1.12, "), std::string::npos)
+        << shown.err;
+    EXPECT_NE(shown.err.find("\rstatus games 20 "), std::string::npos) << shown.err;
+}
+
+// A game cut short at the end of the file, wherever the cut, is written
+// again whole, in a shard's file too; a file that holds anything else is
+// refused and left as it is.
+TEST(Cli, MendsAGameCutShortAndLeavesOtherFilesAlone)
+{
+    const std::string path = testing::TempDir() + "games.pdn";
+    const auto match = [&path](const std::string &seed, const std::string &range) {
+        return std::vector<std::string> { "match",    "3",          "2",  "8",       seed,
+                                          "--ballot", "--pdn-file", path, "--games", range };
+    };
+    const auto played = [&](const std::string &seed, const std::string &range) {
+        std::remove(path.c_str());
+        EXPECT_EQ(runCli(match(seed, range)).status, 0);
+        return fileText(path);
+    };
+    const std::string whole = played("1", "1-8"), shard = played("1", "3-8");
+    const std::string other = played("2", "1-8");
+    // Where games 2 and 3 start: at the blank line before their tags.
+    const std::size_t second = whole.find("\n[Event"), third = whole.find("\n[Event", second + 1);
+    const std::pair<std::string, std::string> cuts[] = {
+        { "1-8", "" },
+        { "1-8", whole.substr(0, third + 200) },
+        { "1-8", whole.substr(0, third - 1) },
+        { "1-8", whole.substr(0, third + 1) },
+        { "1-8", whole.substr(0, third + 12) },
+        { "3-8", shard.substr(0, shard.find("[Round \"5\"]") + 3) },
+    };
+    for (const auto &[range, kept] : cuts) {
+        tempFile("games.pdn", kept);
+        const Outcome outcome = runCli(match("1", range));
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(undated(fileText(path)), undated(range == "1-8" ? whole : shard)) << kept.size();
+    }
+    const std::string due
+        = " was due: the Rounds follow on from the run's first, without a gap or a "
+          "repeat";
+    const std::pair<std::string, std::string> refused[] = {
+        { other,
+          "it holds another match's games: the Event tag of its game 1 is not this match's" },
+        { whole.substr(0, second) + whole.substr(third),
+          "its game 2 has Round '3' where Round 2" + due },
+        { whole.substr(0, third) + whole.substr(second, third - second),
+          "its game 3 has Round '2' where Round 3" + due },
+        { shard, "its game 1 has Round '3' where Round 1" + due },
+        { "hello\n", "it holds what is no game of this match" },
+        { whole.substr(0, second) + "\n[Event \"Club\"]\n1. 22-1",
+          "it holds what is no game of this match after its game 1" },
+        { whole.substr(0, third + 200) + whole.substr(third),
+          "its game 3 is not whole, yet more follows it" },
+    };
+    for (const auto &[text, error] : refused) {
+        tempFile("games.pdn", text);
+        const Outcome outcome = runCli(match("1", "1-8"));
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "checkers-cli: the PDN file '" + path + "': " + error + '\n');
+        EXPECT_EQ(fileText(path), text) << error;
+    }
+    std::remove(path.c_str());
+}
+
+// One line per opening played, numbered by its place in the deck before
+// the shuffle (as a computation apart from this code placed them), in that
+// order; their pairs add up to the pairs line, their games to the result.
+// A match from a file needs the file again, under its name.
+TEST(Cli, TalliesTheGamesByOpening)
+{
+    const Outcome shuffled = runCli({ "match", "3", "2", "12", "5", "--ballot", "--openings-order",
+                                      "random", "--openings-start", "3", "--pdn" });
+    const Outcome byOpening = runCli({ "tally", "--by-opening" }, shuffled.out);
+    std::vector<std::string> deck;
+    std::istringstream openings(runCli({ "openings" }).out);
+    for (std::string opening; std::getline(openings, opening);) {
+        if (!opening.empty())
+            deck.push_back(opening);
+    }
+    EXPECT_EQ(byOpening.status, 0) << byOpening.err;
+    std::istringstream lines(byOpening.out);
+    std::vector<int> numbers;
+    int pairs[5] = {}, games = 0;
+    std::string line;
+    while (std::getline(lines, line) && line.rfind("opening ", 0) == 0) {
+        std::istringstream fields(line.substr(8));
+        int number = 0, count = 0;
+        fields >> number;
+        numbers.push_back(number);
+        for (int &pair : pairs)
+            pair += (fields >> count, count);
+        for (int result = 0; result < 3; ++result)
+            games += (fields >> count, count);
+        std::string steps;
+        std::getline(fields >> std::ws, steps);
+        EXPECT_EQ(steps + " *", deck[static_cast<std::size_t>(number - 1)]) << line;
+    }
+    EXPECT_EQ(numbers, (std::vector<int> { 16, 23, 46, 159, 186, 223 }));
+    EXPECT_EQ(games, 12);
+    const std::string counted = "pairs " + std::to_string(pairs[0]) + ' ' + std::to_string(pairs[1])
+        + ' ' + std::to_string(pairs[2]) + ' ' + std::to_string(pairs[3]) + ' '
+        + std::to_string(pairs[4]) + '\n';
+    EXPECT_NE(byOpening.out.find(counted), std::string::npos) << byOpening.out;
+    EXPECT_EQ(byOpening.out.substr(byOpening.out.find("result ")),
+              runCli({ "tally" }, shuffled.out).out);
+
+    const std::string file = tempFile("deck.pdn", runCli({ "openings" }).out);
+    const Outcome ballot = runCli({ "match", "3", "2", "8", "1", "--ballot", "--pdn" });
+    const Outcome fromFile = runCli({ "match", "3", "2", "8", "1", "--openings", file, "--pdn" });
+    const Outcome plain = runCli({ "match", "3", "2", "2", "1", "--pdn" });
+    const std::string ballotLines = runCli({ "tally", "--by-opening" }, ballot.out).out;
+    EXPECT_EQ(ballotLines.substr(0, 8), "opening ");
+    const Outcome fileLines = runCli({ "tally", "--by-opening", "--openings", file }, fromFile.out);
+    EXPECT_EQ(fileLines.out.substr(0, fileLines.out.find("result ")),
+              ballotLines.substr(0, ballotLines.find("result ")));
+    const struct
+    {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string error;
+    } refusals[] = {
+        { { "tally", "--by-opening" },
+          fromFile.out,
+          "the match played the openings file 'deck.pdn': give it with --openings FILE" },
+        { { "tally", "--by-opening", "--openings", "/tmp/other.pdn" },
+          fromFile.out,
+          "--openings names 'other.pdn', but the match played the openings file 'deck.pdn'" },
+        { { "tally", "--by-opening", "--openings", file },
+          ballot.out,
+          "--openings names a file, but the match played no openings file" },
+        { { "tally", "--by-opening" },
+          plain.out,
+          "the match played every game from the initial position: it has no openings" },
+        { { "tally", "--openings", file },
+          fromFile.out,
+          "--openings belongs to --by-opening: it names the openings to count by" },
+    };
+    for (const auto &refusal : refusals) {
+        const Outcome outcome = runCli(refusal.arguments, refusal.input);
+        EXPECT_EQ(outcome.status, 2) << refusal.error;
+        EXPECT_EQ(outcome.out, "") << refusal.error;
+        EXPECT_EQ(outcome.err, "checkers-cli: " + refusal.error + '\n');
+    }
+    std::remove(file.c_str());
+}
+
 // An opening may start from a FEN, with Black to move; both games of its
 // pair carry it, A with White in the first, B in the second.
 TEST(Cli, PlaysOpeningsFromAFen)
@@ -771,6 +1056,51 @@ TEST(Cli, RefusesEnginesThatCannotPlay)
         EXPECT_EQ(outcome.out, "");
     }
     EXPECT_EQ(runCli({ "match", "3", "3", "2", "1", "--timeout", "0" }).status, 2);
+}
+
+// A parameter reaches each process of the engine it names, after the
+// greeting and before init, and none reaches the one started to learn the
+// engine's name; an engine that lists its parameters takes no other, and
+// the engine command, which lists none, passes it over.
+TEST(Cli, SetsTheParametersOfTheEngineNamed)
+{
+    const std::string log = testing::TempDir() + "fake-engine-params";
+    const std::string tool = std::getenv("CHECKERS_CLI");
+    const struct
+    {
+        std::string player;
+        std::string param;
+        std::string got;
+        std::string error;
+    } rows[] = {
+        { fakeEngine("param"), "3@checkers-cli:Hash=64",
+          "init\nset-param name=Hash value=64\ninit\n", "" },
+        { "fast=" + fakeEngine("param"), "fast:Hash=8", "init\nset-param name=Hash value=8\ninit\n",
+          "" },
+        { "3@" + tool + " engine", "3@checkers-cli:Hash=1", "", "" },
+        { fakeEngine("param"), "3@checkers-cli:Threads=2", "init\n",
+          "the engine 3@checkers-cli has no parameter 'Threads': it lists Hash" },
+        { fakeEngine("param"), "3@other:Hash=2", "init\n",
+          "--param names '3@other', which is no engine player of the match (A is "
+          "3@checkers-cli, B is 2)" },
+    };
+    for (const auto &row : rows) {
+        std::remove(log.c_str());
+        setenv("FAKE_ENGINE_PARAMS", log.c_str(), 1);
+        const Outcome outcome
+            = runCli({ "match", row.player, "2", "2", "9", "--param", row.param, "--pdn", "-j1" });
+        unsetenv("FAKE_ENGINE_PARAMS");
+        EXPECT_EQ(fileText(log), row.got) << row.param;
+        if (!row.error.empty()) {
+            EXPECT_EQ(outcome.status, 2);
+            EXPECT_EQ(outcome.err, "checkers-cli: " + row.error + '\n');
+            continue;
+        }
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find(" --param " + row.param + "\"]"), std::string::npos)
+            << outcome.out;
+        EXPECT_EQ(runCli({ "tally", "--complete" }, outcome.out).status, 0);
+    }
 }
 
 TEST(Cli, EndsItsEnginesOnCtrlC)

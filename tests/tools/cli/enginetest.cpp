@@ -45,8 +45,10 @@ TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
     } rows[] = {
         { { "hub", "init", "ping" },
           "id name=checkers-cli version=" CHECKERS_VERSION "\nwait\nready\npong\n" },
-        // Empty lines, unknown commands and arguments are passed over.
-        { { "", "\r", "hello there=1", "ping extra=2\r" }, "pong\n" },
+        // Empty lines, unknown commands and arguments are passed over; so is
+        // set-param, since this engine takes no parameter.
+        { { "", "\r", "hello there=1", "set-param name=Hash value=1", "ping extra=2\r" },
+          "pong\n" },
         // The move best gives for the position the steps lead to: 17 10.
         { { "pos pos=\"" + Initial + "\" moves=\"22-18 11-15\"", "level depth=5",
             "go think seed=7" },

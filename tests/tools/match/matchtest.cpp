@@ -9,7 +9,9 @@
 #include "tools/match/matchseat.h"
 #include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
+#include "tools/match/openingorder.h"
 #include "tools/match/progressline.h"
+#include "tools/match/reportschedule.h"
 #include "tools/match/searchplayer.h"
 #include "tools/match/sprt.h"
 
@@ -260,6 +262,15 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         { base, true },
         { base + " --ballot", true },
         { base + " --openings my deck.pdn", true },
+        { base + " --ballot --openings-order random --openings-start 3" + sprt, true },
+        { base + " --openings deck.pdn --openings-start 2", true },
+        { base + " --ballot --openings-order sequential", false },
+        { base + " --ballot --openings-start 1", false },
+        { base + " --openings-start 3 --openings-order random --ballot", false },
+        { base + " --openings-order random", false },
+        { base + sprt + " --param x:Hash=1 --param x:Hash=2 --param 2@a:b:Threads=4", true },
+        { base + " --param x:Hash=1 2", false },
+        { base + " --param x:Hash=1" + sprt, false },
         { base + " --ballot" + sprt, true },
         { base + sprt, true },
         { base + " ", false },
@@ -425,6 +436,56 @@ TEST(BallotDeck, HoldsEveryBalancedOpeningInOrder)
     EXPECT_EQ(deck, balanced);
     EXPECT_EQ(deck.size(), 246u);
     EXPECT_TRUE(CBalanceRule::isBalanced(CPosition()));
+}
+
+// Every N games; in pairs, at the first whole pair from N games on; and
+// from the games a resumed match has already counted.
+TEST(ReportSchedule, FallsOnEveryNGamesOrTheNextWholePair)
+{
+    const struct
+    {
+        bool paired;
+        int every;
+        int counted;
+        std::vector<int> due;
+    } rows[] = {
+        { false, 3, 0, { 3, 6, 9 } },       { true, 3, 0, { 4, 6, 10 } }, { true, 4, 0, { 4, 8 } },
+        { true, 1, 0, { 2, 4, 6, 8, 10 } }, { false, 4, 5, { 8 } },       { true, 3, 4, { 6, 10 } },
+    };
+    for (const auto &row : rows) {
+        CMatchFigures figures(row.paired, std::nullopt);
+        for (int game = 1; game <= row.counted; ++game)
+            figures.add(game, 1);
+        CReportSchedule schedule(row.every, figures);
+        std::vector<int> due;
+        for (int game = row.counted + 1; game <= 10; ++game) {
+            figures.add(game, 1);
+            if (schedule.isDue(figures))
+                due.push_back(game);
+        }
+        EXPECT_EQ(due, row.due) << row.paired << ' ' << row.every << ' ' << row.counted;
+    }
+}
+
+// The shuffle is pinned by a computation apart from this code, in Python:
+// a change to it would set shards of one match against each other.
+TEST(OpeningOrder, ShufflesByTheSeedAndStartsAtK)
+{
+    const struct
+    {
+        bool shuffled;
+        std::uint32_t seed;
+        int start;
+        std::vector<int> places;
+    } rows[] = {
+        { false, 1, 1, { 0, 1, 2, 3, 4, 5, 6, 7 } }, { false, 0, 6, { 5, 6, 7, 0, 1, 2, 3, 4 } },
+        { true, 1, 1, { 5, 1, 7, 6, 0, 2, 3, 4 } },  { true, 1, 3, { 7, 6, 0, 2, 3, 4, 5, 1 } },
+        { true, 2, 1, { 0, 5, 3, 4, 6, 2, 1, 7 } },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(COpeningOrder(row.shuffled, row.seed, row.start).places(8), row.places)
+            << row.seed << ' ' << row.start;
+    EXPECT_EQ(COpeningOrder(true, 1, 1).places(1), std::vector<int> { 0 });
 }
 
 // Game 1 is held back until game 2 is done: it is still handed on first.

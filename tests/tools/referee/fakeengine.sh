@@ -27,6 +27,9 @@
 #                 group with setsid and sleeps, and a grandchild, orphaned
 #                 at once, that does the same; it adds their ids to the file
 #                 named by FAKE_ENGINE_DAEMONS, if set, and plays on.
+#   param         lists a parameter, Hash, in its greeting before wait, and
+#                 adds each set-param and init line it gets to the file
+#                 named by FAKE_ENGINE_PARAMS.
 #   once          plays as the real engine the first time it is started;
 #                 any later start exits with status 1 before it reads a
 #                 line. The file named by FAKE_ENGINE_ONCE marks the first.
@@ -76,10 +79,14 @@ while IFS= read -r line; do
         bad-done) reply 'done move="22-18'; continue ;;
       esac
       if [ "$mode" = long-info ]; then printf 'info %065531d\n' 0; else reply "info depth=1"; fi ;;
+    set-param*|init) [ "$mode" = param ] && echo "$line" >>"$FAKE_ENGINE_PARAMS" ;;
   esac
   echo "$line" >&"${ENGINE[1]}"
   case $line in
-    hub) IFS= read -r reply <&"${ENGINE[0]}"; reply "$reply"; IFS= read -r reply <&"${ENGINE[0]}"; reply "$reply" ;;
+    hub)
+      IFS= read -r reply <&"${ENGINE[0]}"; reply "$reply"
+      [ "$mode" = param ] && reply "param name=Hash value=16 type=spin"
+      IFS= read -r reply <&"${ENGINE[0]}"; reply "$reply" ;;
     init|ping) IFS= read -r reply <&"${ENGINE[0]}"; reply "$reply" ;;
     go*)
       IFS= read -r reply <&"${ENGINE[0]}"; reply "$reply"
