@@ -99,6 +99,53 @@ TEST(Search, SameSeedSameAnswer)
     EXPECT_EQ(first.stats.evaluations, second.stats.evaluations);
 }
 
+// The score of the line chosen, for the side to move: equal material taken
+// by either side scores alike, and so does the last piece taken.
+TEST(Search, ScoresTheChosenLineForTheSideToMove)
+{
+    const struct
+    {
+        std::string position;
+        int depth;
+        int score;
+    } rows[] = {
+        // A king taken: two men of 204 and 216 left against one of 216.
+        { piecesText({ { 21, 'w' }, { 23, 'w' }, { 17, 'b' }, { 18, 'B' } }, "w"), 1, 204 },
+        { piecesText({ { 9, 'b' }, { 11, 'b' }, { 13, 'w' }, { 15, 'W' } }, "b"), 1, 204 },
+        { piecesText({ { 23, 'w' }, { 18, 'b' } }, "w"), 3, CNodeScore::WinScore },
+        { piecesText({ { 11, 'b' }, { 15, 'w' } }, "b"), 3, CNodeScore::WinScore },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(bestMove(row.position, row.depth).stats.score, row.score) << row.position;
+}
+
+// Abandon is asked at the root and then about every thousand nodes: a search
+// it stops gives false and leaves the step and the figures alone.
+TEST(Search, AbandonsWhenAskedTo)
+{
+    for (const int askings : { 1, 2, 20 }) {
+        int asked = 0;
+        int from = -1, to = -1;
+        SearchStats stats;
+        const bool finished = findBestMove(positionFromText(Initial), 9, 1, from, to, stats,
+                                           [&] { return ++asked == askings; });
+        EXPECT_FALSE(finished) << askings;
+        EXPECT_EQ(asked, askings);
+        EXPECT_EQ(from, -1);
+        EXPECT_EQ(stats.nodes, 0);
+    }
+    int asked = 0;
+    Best best;
+    EXPECT_TRUE(findBestMove(positionFromText(Initial), 9, 1, best.from, best.to, best.stats,
+                             [&] { return ++asked < 0; }));
+    const Best plain = bestMove(Initial, 9);
+    EXPECT_EQ(best.from, plain.from);
+    EXPECT_EQ(best.to, plain.to);
+    EXPECT_EQ(best.stats.nodes, plain.stats.nodes);
+    EXPECT_GE(asked, plain.stats.nodes / (CSearch::AbandonInterval + 64));
+    EXPECT_LE(asked, plain.stats.nodes / CSearch::AbandonInterval + 1);
+}
+
 TEST(Search, TimeSeededEntryFindsALegalMove)
 {
     CPosition position = positionFromText(Initial);
