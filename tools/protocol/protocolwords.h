@@ -16,6 +16,7 @@ public:
     static constexpr const char *Pos = "pos";
     static constexpr const char *Level = "level";
     static constexpr const char *Go = "go";
+    static constexpr const char *Stop = "stop";
     static constexpr const char *Quit = "quit";
 
     // The engine's replies.
@@ -25,6 +26,9 @@ public:
     static constexpr const char *Pong = "pong";
     static constexpr const char *Done = "done";
     static constexpr const char *Error = "error";
+    // What an engine searching on a clock says of each depth it completes:
+    // no reply, so a referee that does not read it passes it over.
+    static constexpr const char *Info = "info";
 
     // Whether word is one of the commands, which the engine knows.
     static bool isCommand(const std::string &word);
