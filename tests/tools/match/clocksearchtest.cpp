@@ -75,7 +75,7 @@ TEST(ClockSearch, BudgetsAMoveTimeOrAShareOfTheClock)
         { Level(), milliseconds::max() },
     };
     for (const auto &row : rows)
-        EXPECT_EQ(CClockSearch::budget(row.level), row.budget) << row.budget.count();
+        EXPECT_EQ(CClockSearch::budget(row.level).count(), row.budget.count());
 }
 
 TEST(ClockSearch, MoreTimeReachesDeeper)
