@@ -46,6 +46,9 @@ public:
         // A random term from -3 to 3 lets near-equal moves vary.
         return drawsRandomTerm() ? m_value + *terms++ : m_value;
     }
+    // The score without its random term: from White's side, as the search
+    // maximises for White.
+    int value() const { return m_value; }
     // True for an undecided real position.
     bool drawsRandomTerm() const { return m_tag & 1; }
 

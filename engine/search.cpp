@@ -18,6 +18,20 @@ CSearch::CSearch(int maxDepth, unsigned seed)
     , m_random(seed)
 { }
 
+void CSearch::setAbandon(const std::function<bool()> *abandon)
+{
+    m_abandon = abandon;
+    m_nextCheck = abandon ? m_nodes : LLONG_MAX;
+}
+
+// Kept out of line: it runs once in a thousand nodes.
+__attribute__((noinline, cold)) void CSearch::checkAbandon()
+{
+    m_nextCheck = m_nodes + AbandonInterval;
+    if ((*m_abandon)())
+        throw Abandoned();
+}
+
 inline CNodeScore CSearch::leafScore(const CBitboard &position) const
 {
     return CNodeScore(0, position.result(), position.material());
@@ -44,6 +58,8 @@ CNodeScore CSearch::search(const CBitboard &position, int depth, CNodeScore alph
 {
     if (depth == 0)
         return leafScore(position);
+    if (m_nodes >= m_nextCheck)
+        checkAbandon();
     CMoveSet moves;
     position.generate(moves);
     if (moves.isEmpty())
@@ -152,11 +168,28 @@ void findBestMove(const CGameState &position, int depth, int &from, int &to)
 void findBestMove(const CGameState &position, int depth, unsigned seed, int &from, int &to,
                   SearchStats *stats)
 {
-    CSearch search(depth, seed);
-    const CNodeScore best = search.search(CBitboard(position), depth, CNodeScore(-BoundScore, 0, 0),
-                                          CNodeScore(BoundScore, 0, 0), 0);
+    SearchStats found;
+    findBestMove(position, depth, seed, from, to, found, {});
     if (stats)
-        *stats = search.stats();
-    from = best.firstFrom();
-    to = best.firstTo();
+        *stats = found;
+}
+
+bool findBestMove(const CGameState &position, int depth, unsigned seed, int &from, int &to,
+                  SearchStats &stats, const std::function<bool()> &abandon)
+{
+    CSearch search(depth, seed);
+    search.setAbandon(abandon ? &abandon : nullptr);
+    try {
+        const CNodeScore best
+            = search.search(CBitboard(position), depth, CNodeScore(-BoundScore, 0, 0),
+                            CNodeScore(BoundScore, 0, 0), 0);
+        stats = search.stats();
+        // White maximises: its score is the side to move's when it moves.
+        stats.score = position.sideToMove == CGameState::White ? best.value() : -best.value();
+        from = best.firstFrom();
+        to = best.firstTo();
+        return true;
+    } catch (const CSearch::Abandoned &) {
+        return false;
+    }
 }

@@ -99,6 +99,46 @@ TEST(Search, SameSeedSameAnswer)
     EXPECT_EQ(first.stats.evaluations, second.stats.evaluations);
 }
 
+// The score of the line chosen, for the side to move: equal material taken
+// by either side scores alike, and so does the last piece taken.
+TEST(Search, ScoresTheChosenLineForTheSideToMove)
+{
+    const struct
+    {
+        std::string position;
+        int depth;
+        int score;
+    } rows[] = {
+        // A king taken: two men of 204 and 216 left against one of 216.
+        { piecesText({ { 21, 'w' }, { 23, 'w' }, { 17, 'b' }, { 18, 'B' } }, "w"), 1, 204 },
+        { piecesText({ { 9, 'b' }, { 11, 'b' }, { 13, 'w' }, { 15, 'W' } }, "b"), 1, 204 },
+        { piecesText({ { 23, 'w' }, { 18, 'b' } }, "w"), 3, CNodeScore::WinScore },
+        { piecesText({ { 11, 'b' }, { 15, 'w' } }, "b"), 3, CNodeScore::WinScore },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(bestMove(row.position, row.depth).stats.score, row.score) << row.position;
+}
+
+// Abandon is asked at the root, then every thousand nodes or so; a search
+// it stops gives false and leaves the step and the figures alone.
+TEST(Search, AbandonsWhenAskedTo)
+{
+    const long long nodes = bestMove(Initial, 9).stats.nodes;
+    // At which asking abandon says yes; 0: never.
+    for (const int yesAt : { 1, 2, 20, 0 }) {
+        int asked = 0;
+        Best best;
+        const bool finished = findBestMove(positionFromText(Initial), 9, 1, best.from, best.to,
+                                           best.stats, [&] { return ++asked == yesAt; });
+        EXPECT_EQ(finished, yesAt == 0);
+        EXPECT_EQ(best.stats.nodes, finished ? nodes : 0);
+        // Not asked again after yes.
+        EXPECT_EQ(asked == yesAt, !finished);
+        EXPECT_LE(asked, nodes / CSearch::AbandonInterval + 1);
+        EXPECT_GE(asked, finished ? nodes / (CSearch::AbandonInterval + 64) : 1);
+    }
+}
+
 TEST(Search, TimeSeededEntryFindsALegalMove)
 {
     CPosition position = positionFromText(Initial);

@@ -304,7 +304,8 @@ bool isCostlySession(const std::string &input)
     return false;
 }
 
-// Every answer one of the engine's replies, each a line that reads back.
+// Every answer one of the engine's replies, or the info of a search on a
+// clock, each a line that reads back.
 void checkEngineOutput(const std::string &out)
 {
     for (const std::string &text : split(out, '\n')) {
@@ -314,7 +315,8 @@ void checkEngineOutput(const std::string &out)
         const std::string &word = line.command();
         CInvariantCheck::require(read && line.text() == text
                                      && (word == "id" || word == "wait" || word == "ready"
-                                         || word == "pong" || word == "done" || word == "error"),
+                                         || word == "pong" || word == "done" || word == "error"
+                                         || word == "info"),
                                  "engine answered '" + text + "'");
     }
 }

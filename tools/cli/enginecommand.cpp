@@ -1,5 +1,6 @@
 #include "enginecommand.h"
 
+#include "engineoutput.h"
 #include "enginesession.h"
 
 #include <vector>
@@ -22,8 +23,13 @@ std::string CEngineCommand::help() const
 {
     return "speaks the engine protocol on standard input and output until \"quit\":\n"
            "hub, init, ping, pos pos=\"POS\" [moves=\"22-18 11-15 ...\"], level depth=N,\n"
-           "go think seed=S (answered \"done move=F-T\"), quit; steps in PDN squares 1 to 32, "
-           "blanks or tabs between them\n"
+           "level move-time=S [depth=N], level time=S [inc=I] [depth=N] (on a clock),\n"
+           "go think seed=S (answered \"done move=F-T\"), stop, quit; steps in PDN squares 1 to "
+           "32, blanks or tabs between them\n"
+           "On a clock it searches depth after depth until its time, S seconds or a share of "
+           "the clock, is spent, writes \"info depth=D score=V nodes=N time=T\" for each depth "
+           "completed and answers with the deepest one; meanwhile it answers ping and stop at "
+           "once, ends at quit or the end of the input, and refuses pos, level and go.\n"
            "The first word decides: a line whose first word is none of these is passed over "
            "whatever follows it; one whose arguments do not read (a quote not closed or outside "
            "a quoted value, text after a closing quote, '=' with no name, a name given twice) "
@@ -34,7 +40,9 @@ std::string CEngineCommand::help() const
 
 bool CEngineCommand::run(const Call &call, std::string &) const
 {
-    CEngineSession session;
+    CEngineOutput output(call.out);
+    // A search still running at the end of the input ends with the session.
+    CEngineSession session(output);
     std::string text;
     bool tooLong = false;
     for (bool first = true; !session.hasQuit() && readLine(text, tooLong); first = false) {
@@ -45,10 +53,9 @@ bool CEngineCommand::run(const Call &call, std::string &) const
                                     + " bytes")
             : session.answer(text);
         for (const CProtocolLine &answer : answers)
-            call.out << answer.text() << '\n';
-        call.out << std::flush;
+            output.write(answer);
         // Lost output ends the run; the command line reports it.
-        if (!call.out)
+        if (output.failed())
             return true;
     }
     return true;

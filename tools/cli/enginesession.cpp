@@ -9,7 +9,8 @@
 
 #include <algorithm>
 
-CEngineSession::CEngineSession()
+CEngineSession::CEngineSession(CEngineOutput &output)
+    : m_search(output)
 {
     m_position.reset();
 }
@@ -25,6 +26,11 @@ std::vector<CProtocolLine> CEngineSession::answer(const std::string &text)
     // whatever follows it, so that the protocol can grow.
     if (!CProtocolWords::isCommand(line.command()))
         return {};
+    // What the search runs on stays as it was until it ends.
+    const bool changesSearch = line.command() == CProtocolWords::Pos
+        || line.command() == CProtocolWords::Level || line.command() == CProtocolWords::Go;
+    if (changesSearch && m_search.isRunning())
+        return error("a search is running: stop it first");
     if (!read) {
         // A position line that does not read is a position refused.
         if (line.command() == CProtocolWords::Pos)
@@ -53,8 +59,12 @@ std::vector<CProtocolLine> CEngineSession::answer(const CProtocolLine &line)
         return setLevel(line);
     if (command == Words::Go)
         return think(line);
-    if (command == Words::Quit)
+    if (command == Words::Stop)
+        m_search.stop();
+    if (command == Words::Quit) {
+        m_search.cancel();
         m_quit = true;
+    }
     return {};
 }
 
@@ -100,14 +110,65 @@ bool CEngineSession::playSteps(const std::string &steps, std::string &error)
 std::vector<CProtocolLine> CEngineSession::setLevel(const CProtocolLine &line)
 {
     int depth;
-    if (!CNumberText::parse(line.value("depth"), depth) || depth < 1 || depth > MaxDepth)
-        return error("depth must be a whole number from 1 to " + std::to_string(MaxDepth) + ", not "
-                     + CQuotedText::quote(line.value("depth")));
+    std::optional<CClockSearch::Level> clock;
+    std::string reason;
+    if (!readLevel(line, depth, clock, reason))
+        return error(reason);
     m_depth = depth;
+    m_clock = clock;
     return {};
 }
 
-std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line) const
+bool CEngineSession::readLevel(const CProtocolLine &line, int &depth,
+                               std::optional<CClockSearch::Level> &clock, std::string &error)
+{
+    const bool moveTime = line.has("move-time");
+    const bool clocked = moveTime || line.has("time");
+    if (moveTime && line.has("time")) {
+        error = "give move-time or time, not both";
+        return false;
+    }
+    if (line.has("inc") && !line.has("time")) {
+        error = "inc goes with time";
+        return false;
+    }
+    // On a clock the depth may be left out: the time bounds the search.
+    depth = MaxDepth;
+    if ((line.has("depth") || !clocked)
+        && (!CNumberText::parse(line.value("depth"), depth) || depth < 1 || depth > MaxDepth)) {
+        error = "depth must be a whole number from 1 to " + std::to_string(MaxDepth) + ", not "
+            + CQuotedText::quote(line.value("depth"));
+        return false;
+    }
+    clock.reset();
+    if (!clocked)
+        return true;
+    CClockSearch::Level level;
+    level.maxDepth = depth;
+    std::chrono::milliseconds time;
+    if (!readSeconds(line, moveTime ? "move-time" : "time", time, error)
+        || (line.has("inc") && !readSeconds(line, "inc", level.increment, error)))
+        return false;
+    (moveTime ? level.moveTime : level.timeLeft) = time;
+    clock = level;
+    return true;
+}
+
+bool CEngineSession::readSeconds(const CProtocolLine &line, const std::string &name,
+                                 std::chrono::milliseconds &time, std::string &error)
+{
+    double seconds;
+    if (!CNumberText::parse(line.value(name), seconds) || seconds < 0 || seconds > MaxSeconds) {
+        error = name + " must be a number of seconds from 0 to " + std::to_string(MaxSeconds)
+            + ", not " + CQuotedText::quote(line.value(name));
+        return false;
+    }
+    time = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::duration<double>(seconds));
+    return true;
+}
+
+std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line)
 {
     std::uint32_t seed = 0;
     if (line.has("seed") && !CNumberText::parse(line.value("seed"), seed))
@@ -117,11 +178,13 @@ std::vector<CProtocolLine> CEngineSession::think(const CProtocolLine &line) cons
         return error("no position: the last one could not be taken");
     if (m_position.settledResult() != CPosition::NoResult)
         return error("the game is over");
-    int from, to, captured = -1;
+    if (m_clock) {
+        m_search.start(m_position, seed, *m_clock);
+        return {};
+    }
+    int from, to;
     findBestMove(m_position, m_depth, seed, from, to);
-    m_position.isLegalMove(from, to, captured);
-    return { CProtocolLine(CProtocolWords::Done)
-                 .with("move", CProtocolStep::format(from, to, captured != -1)) };
+    return { CEngineSearch::done(m_position, from, to) };
 }
 
 std::vector<CProtocolLine> CEngineSession::error(const std::string &message)

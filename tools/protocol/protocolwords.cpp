@@ -15,7 +15,7 @@ bool isOneOf(const std::string &word, std::initializer_list<const char *> words)
 
 bool CProtocolWords::isCommand(const std::string &word)
 {
-    return isOneOf(word, { Hub, Init, Ping, Pos, Level, Go, Quit });
+    return isOneOf(word, { Hub, Init, Ping, Pos, Level, Go, Stop, Quit });
 }
 
 bool CProtocolWords::isReply(const std::string &word)

@@ -16,6 +16,7 @@ public:
     static constexpr const char *Pos = "pos";
     static constexpr const char *Level = "level";
     static constexpr const char *Go = "go";
+    static constexpr const char *Stop = "stop";
     static constexpr const char *Quit = "quit";
     // Sent after the greeting and before init, to set a parameter:
     // set-param name=KEY value=VALUE. Not a command of the engine command,
@@ -32,6 +33,9 @@ public:
     static constexpr const char *Pong = "pong";
     static constexpr const char *Done = "done";
     static constexpr const char *Error = "error";
+    // What an engine searching on a clock says of each depth it completes:
+    // no reply, so a referee that does not read it passes it over.
+    static constexpr const char *Info = "info";
 
     // Whether word is one of the commands that the engine command knows.
     static bool isCommand(const std::string &word);

@@ -1,4 +1,5 @@
 #include "tools/cli/enginecommand.h"
+#include "tools/cli/engineoutput.h"
 #include "tools/cli/enginesession.h"
 #include "tools/protocol/protocolline.h"
 
@@ -13,13 +14,14 @@ const std::string Initial = "bbbbbbbbbbbb........wwwwwwwwwwww w";
 // Feeds the lines to a new session and gives every answer, one a line.
 std::string transcript(const std::vector<std::string> &lines)
 {
-    CEngineSession session;
-    std::string answers;
+    std::ostringstream answers;
+    CEngineOutput output(answers);
+    CEngineSession session(output);
     for (const std::string &line : lines) {
         for (const CProtocolLine &answer : session.answer(line))
-            answers += answer.text() + '\n';
+            output.write(answer);
     }
-    return answers;
+    return answers.str();
 }
 
 // Runs the engine command on the input and gives what it wrote.
@@ -103,6 +105,21 @@ TEST(EngineSession, AnswersEachLineAsTheProtocolSays)
           "error message=\"depth must be a whole number from 1 to 64, not "
           "'\\x01\\x1b[31m\\xff\\\\'\"\n"
           "error message=\"depth must be a whole number from 1 to 64, not '\\xc3\\xa9'\"\n" },
+        // Each level line replaces the one before it; one refused changes
+        // nothing, and stop with no search running is passed over.
+        { { "level move-time=5", "level depth=1", "stop", "go think seed=1" },
+          "done move=24-19\n" },
+        { { "level depth=1", "level move-time=1 time=3", "level move-time=1 inc=3",
+            "level time=5 depth=0", "level time=-1", "level move-time=86400.5",
+            "level time=1 inc=x", "go think seed=1" },
+          "error message=\"give move-time or time, not both\"\n"
+          "error message=\"inc goes with time\"\n"
+          "error message=\"depth must be a whole number from 1 to 64, not '0'\"\n"
+          "error message=\"time must be a number of seconds from 0 to 86400, not '-1'\"\n"
+          "error message=\"move-time must be a number of seconds from 0 to 86400, not "
+          "'86400.5'\"\n"
+          "error message=\"inc must be a number of seconds from 0 to 86400, not 'x'\"\n"
+          "done move=24-19\n" },
         // A tab separates steps as a blank does.
         { { "pos pos=\"" + Initial + "\" moves=\"22-18\t11-15 \t\"", "level depth=5",
             "go think seed=7" },
@@ -131,7 +148,9 @@ TEST(EngineCommand, ReadsTheInputLineByLine)
 
 TEST(EngineSession, StopsAtQuit)
 {
-    CEngineSession session;
+    std::ostringstream answers;
+    CEngineOutput output(answers);
+    CEngineSession session(output);
     EXPECT_TRUE(session.answer("quit").empty());
     EXPECT_TRUE(session.hasQuit());
 }
