@@ -84,6 +84,7 @@ CEngineClient::Fault CEngineClient::think(const CMatchPlayer::Ask &ask, int dept
 {
     std::string &detail = answer.detail;
     Fault fault = checkQuiet(detail);
+    m_depthSaid = 0;
     if (fault == Fault::None)
         fault = send(CProtocolLine(Words::Pos).with("pos", CPositionText::format(ask.position)),
                      detail);
@@ -105,6 +106,8 @@ CEngineClient::Fault CEngineClient::think(const CMatchPlayer::Ask &ask, int dept
         return fail(Fault::Broken, detail, "error " + shown(line.value("message")));
     if (!CProtocolStep::parse(line.value("move"), answer.from, answer.to))
         return fail(Fault::Broken, detail, "done without one step: " + shown(line.value("move")));
+    answer.depth = m_depthSaid;
+    answer.score = m_scoreSaid;
     // An engine answers in order: a reply before the pong came with the
     // answer, and nobody asked for it.
     fault = send(CProtocolLine(Words::Ping), detail);
@@ -237,11 +240,25 @@ CEngineClient::Answer CEngineClient::receive(CEngineProcess::Clock::time_point d
             return broken("a line not in text: " + shown(text));
         std::string reason;
         const bool read = CProtocolLine::parse(text, line, reason);
+        if (read && line.command() == Words::Info)
+            heed(line);
         if (!Words::isReply(line.command()))
             continue;
         if (!read)
             return broken(reason + ": " + shown(text));
         return Answer::Reply;
+    }
+}
+
+// What the engine says of its search, for the PDN's clock comments: an
+// info line that does not read, or says less, is passed over all the same.
+void CEngineClient::heed(const CProtocolLine &line)
+{
+    int depth, score;
+    if (CNumberText::parse(line.value("depth"), depth) && depth > 0
+        && CNumberText::parse(line.value("score"), score)) {
+        m_depthSaid = depth;
+        m_scoreSaid = score;
     }
 }
 

@@ -80,6 +80,7 @@ private:
     // others whatever follows their word; None once the deadline passes.
     Answer receive(CEngineProcess::Clock::time_point deadline, const std::atomic<bool> &stop,
                    CProtocolLine &line, Fault &fault, std::string &detail);
+    void heed(const CProtocolLine &line);
     Fault fail(Fault fault, std::string &detail, const std::string &why);
 
     CEngineProcess m_process;
@@ -87,6 +88,10 @@ private:
     // When the last line came, or the wait for it ended: an answer is
     // timed to it, not to what the referee did after.
     CEngineProcess::Clock::time_point m_heard;
+    // The depth and score of the engine's last info line since go; a depth
+    // of 0 while it said none.
+    int m_depthSaid = 0;
+    int m_scoreSaid = 0;
     CProtocolLog *m_log = nullptr;
     int m_job = 0;
     std::string m_logName;

@@ -1174,6 +1174,20 @@ TEST(Cli, PlaysOnAClock)
     const Outcome tally = runCli({ "tally", "--complete" }, clock.out);
     EXPECT_EQ(tally.out.substr(0, tally.out.find('\n')), clock.err.substr(0, clock.err.find('\n')));
     EXPECT_EQ(runCli({ "replay" }, clock.out).status, 0);
+    // Shards of a clock match add up; an engine's depth and score, from its
+    // info lines, lead its comments.
+    const std::string engine = std::string("64@") + std::getenv("CHECKERS_CLI") + " engine";
+    const auto shard = [&engine](const std::string &range) {
+        return runCli({ "match", engine, "64", "2", "3", "--movetime", "0.02", "--pdn", "--games",
+                        range })
+            .out;
+    };
+    const std::string shards = shard("2-2") + shard("1-1");
+    EXPECT_EQ(runCli({ "tally", "--complete" }, shards).status, 0) << shards;
+    const std::size_t comment = shards.find(" {");
+    ASSERT_NE(comment, std::string::npos) << shards;
+    EXPECT_NE(std::string("+-").find(shards[comment + 2]), std::string::npos) << shards;
+    EXPECT_EQ(shards.compare(shards.find(' ', comment + 2), 7, " [%emt "), 0) << shards;
 
     const std::string log = testing::TempDir() + "protocol.log";
     const struct
