@@ -393,6 +393,19 @@ bool CMatchSpec::giveParams(std::string &error)
     return true;
 }
 
+bool CMatchSpec::refuseParameter(const CPlayerSpec &engine, const std::string &key,
+                                 std::string &error)
+{
+    std::string listed;
+    for (const std::string &name : engine.listedParameters()) {
+        listed += listed.empty() ? "" : ", ";
+        listed += name;
+    }
+    error = "the engine " + engine.label() + " has no parameter " + CQuotedText::quote(key)
+        + ": it lists " + listed;
+    return false;
+}
+
 // Both players when they are one engine under one name.
 bool CMatchSpec::giveParam(const std::string &player, const std::string &key,
                            const std::string &value, std::string &error)
@@ -401,14 +414,8 @@ bool CMatchSpec::giveParam(const std::string &player, const std::string &key,
     for (CPlayerSpec *engine : { &m_a, &m_b }) {
         if (!engine->isEngine() || engine->label() != player)
             continue;
-        if (!engine->takesParameter(key)) {
-            std::string listed;
-            for (const std::string &name : engine->listedParameters())
-                listed += (listed.empty() ? "" : ", ") + name;
-            error = "the engine " + player + " has no parameter " + CQuotedText::quote(key)
-                + ": it lists " + listed;
-            return false;
-        }
+        if (!engine->takesParameter(key))
+            return refuseParameter(*engine, key, error);
         engine->addParameter(key, value);
         given = true;
     }

@@ -154,6 +154,8 @@ private:
     bool readParam(const std::string &text, std::string &error);
     bool giveParam(const std::string &player, const std::string &key, const std::string &value,
                    std::string &error);
+    static bool refuseParameter(const CPlayerSpec &engine, const std::string &key,
+                                std::string &error);
     std::string eventOptions() const;
     std::string orderOptions() const;
     std::string paramOptions() const;

@@ -732,11 +732,12 @@ TEST(Cli, MendsAGameCutShortAndLeavesOtherFilesAlone)
         { whole.substr(0, third + 200) + whole.substr(third),
           "its game 3 is not whole, yet more follows it" },
     };
+    const std::string prefix = "checkers-cli: the PDN file '" + path + "': ";
     for (const auto &[text, error] : refused) {
         tempFile("games.pdn", text);
         const Outcome outcome = runCli(match("1", "1-8"));
         EXPECT_EQ(outcome.status, 2);
-        EXPECT_EQ(outcome.err, "checkers-cli: the PDN file '" + path + "': " + error + '\n');
+        EXPECT_EQ(outcome.err, prefix + error + "\n");
         EXPECT_EQ(fileText(path), text) << error;
     }
     std::remove(path.c_str());

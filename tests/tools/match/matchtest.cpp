@@ -281,6 +281,7 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         { base + sprt + " --ballot", false },
         { base + " --jobs 2", false },
         { "checkers-cli match 1 2 5 7" + sprt, false },
+        { "checkers-cli match 1 2 10000000 7", true },
         { "checkers-cli match 1 2 10000001 7", false },
         { base + " --tc 10+0.1", true },
         { base + " --ballot --tc 60", true },
