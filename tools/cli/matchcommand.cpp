@@ -1,7 +1,7 @@
 #include "matchcommand.h"
 
 #include "matchsession.h"
-#include "tools/match/matchspec.h"
+#include "tools/match/matchplan.h"
 
 std::string CMatchCommand::name() const
 {
@@ -16,9 +16,9 @@ std::vector<std::string> CMatchCommand::parameters() const
 std::vector<CCommand::Option> CMatchCommand::options() const
 {
     std::vector<Option> options;
-    for (const CMatchSpec::Option &option : CMatchSpec::options())
+    for (const CMatchPlan::Option &option : CMatchPlan::options())
         options.push_back(
-            { option.name, option.value, option.letter, CMatchSpec::isRepeatable(option.name) });
+            { option.name, option.value, option.letter, CMatchPlan::isRepeatable(option.name) });
     return options;
 }
 
@@ -102,6 +102,6 @@ std::string CMatchCommand::help() const
 
 bool CMatchCommand::run(const Call &call, std::string &error) const
 {
-    CMatchSpec spec;
-    return spec.read(call.arguments, call.options, error) && CMatchSession(call, spec).run(error);
+    CMatchPlan plan;
+    return plan.read(call.arguments, call.options, error) && CMatchSession(call, plan).run(error);
 }

@@ -5,7 +5,7 @@
 
 // match A B GAMES SEED [options]: games between two players, the built-in
 // search at a depth or engine programs, with a summary of the score and
-// what it says about their difference in strength; CMatchSpec reads the
+// what it says about their difference in strength; CMatchPlan reads the
 // arguments and the options, CMatchSession plays them. --pdn writes the
 // games as well, --games only some of them. --ballot and --openings play
 // them in pairs from openings, --sprt stops them once a sequential test

@@ -2,8 +2,8 @@
 
 #include "interruption.h"
 #include "tools/match/matchgame.h"
+#include "tools/match/matchplan.h"
 #include "tools/match/matchrunner.h"
-#include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
 #include "tools/match/searchplayer.h"
 #include "tools/position/quotedtext.h"
@@ -13,10 +13,10 @@
 #include <ctime>
 #include <unistd.h>
 
-CMatchSession::CMatchSession(const CCommand::Call &call, CMatchSpec &spec)
+CMatchSession::CMatchSession(const CCommand::Call &call, CMatchPlan &plan)
     : m_call(call)
-    , m_spec(spec)
-    , m_file(spec)
+    , m_plan(plan)
+    , m_file(plan)
     , m_pdn(&call.out)
     , m_tags { "", "?", today(), 0, "", "", "", "" }
 { }
@@ -30,7 +30,7 @@ bool CMatchSession::run(std::string &error)
     if (m_progress)
         m_progress->clear();
     if (m_fileOutput && !m_pdn->good()) {
-        error = "cannot write " + CQuotedText::quote(m_spec.pdnFile()) + ": "
+        error = "cannot write " + CQuotedText::quote(m_plan.pdnFile()) + ": "
             + std::strerror(m_fileOutput->error());
         m_call.failedOutside = true;
         return false;
@@ -41,9 +41,9 @@ bool CMatchSession::run(std::string &error)
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const std::string middleLine = m_played > 0
         ? CMatchSummary::speedLine(m_played, m_steps, seconds)
-        : CMatchSummary::countLine(m_figures->score().games(), m_spec.games());
-    (m_spec.writesPdn() ? m_call.err : m_call.out)
-        << CMatchSummary(m_spec.a().label(), m_spec.b().label())
+        : CMatchSummary::countLine(m_figures->score().games(), m_plan.games());
+    (m_plan.writesPdn() ? m_call.err : m_call.out)
+        << CMatchSummary(m_plan.a().label(), m_plan.b().label())
                .text(*m_figures, middleLine, m_faults);
     m_call.failedOutside = !m_gone.empty();
     error = m_gone;
@@ -53,30 +53,30 @@ bool CMatchSession::run(std::string &error)
 // Everything that can refuse the match does so before any game.
 bool CMatchSession::prepare(std::string &error)
 {
-    if (!m_spec.loadOpenings(m_openings, error))
+    if (!m_plan.loadOpenings(m_openings, error))
         return false;
-    if (!m_spec.logPath().empty()) {
-        m_call.failedOutside = !m_log.open(m_spec.logPath(), error);
+    if (!m_plan.logPath().empty()) {
+        m_call.failedOutside = !m_log.open(m_plan.logPath(), error);
         if (m_call.failedOutside)
             return false;
         m_logged = &m_log;
     }
-    if (!identify(m_spec.a(), error) || !identify(m_spec.b(), error) || !m_spec.checkNames(error)
-        || !m_spec.giveParams(error))
+    if (!identify(m_plan.a(), error) || !identify(m_plan.b(), error) || !m_plan.checkNames(error)
+        || !m_plan.giveParams(error))
         return false;
-    if (!m_spec.pdnFile().empty() && !openFile(error))
+    if (!m_plan.pdnFile().empty() && !openFile(error))
         return false;
     warnOfUnfairClocks();
-    m_tags.event = m_spec.event();
-    if (m_spec.timeControl())
-        m_tags.timeControl = m_spec.timeControl()->tagValue();
+    m_tags.event = m_plan.event();
+    if (m_plan.timeControl())
+        m_tags.timeControl = m_plan.timeControl()->tagValue();
     m_figures.emplace(m_file.figures());
     m_faults = m_file.faults();
     if (m_call.errIsTerminal)
-        m_progress.emplace(m_call.err, m_spec.last() - m_file.next() + 1,
+        m_progress.emplace(m_call.err, m_plan.last() - m_file.next() + 1,
                            [] { return CProgressLine::terminalWidth(STDERR_FILENO); });
-    if (m_spec.reportEvery() > 0)
-        m_reports.emplace(m_spec.reportEvery(), *m_figures);
+    if (m_plan.reportEvery() > 0)
+        m_reports.emplace(m_plan.reportEvery(), *m_figures);
     return true;
 }
 
@@ -104,17 +104,17 @@ bool CMatchSession::openFile(std::string &error)
 // Ctrl-C ends it after a whole game; the command line says which.
 void CMatchSession::play()
 {
-    const int games = m_spec.last() - m_file.next() + 1;
+    const int games = m_plan.last() - m_file.next() + 1;
     if (games <= 0 || !goesOn())
         return;
     const CInterruption interruption;
     const auto makeSeats = [this](int job) {
-        return CMatchRunner::Seats { makePlayer(m_spec.a(), job), makePlayer(m_spec.b(), job) };
+        return CMatchRunner::Seats { makePlayer(m_plan.a(), job), makePlayer(m_plan.b(), job) };
     };
     CMatchRunner(
-        CMatchRunner::seated(makeSeats, m_spec.seed(), std::move(m_openings), m_spec.clock()))
+        CMatchRunner::seated(makeSeats, m_plan.seed(), std::move(m_openings), m_plan.clock()))
         .run(
-            m_file.next(), games, m_spec.jobs(), [this](const CMatchGame &game) { handOn(game); },
+            m_file.next(), games, m_plan.jobs(), [this](const CMatchGame &game) { handOn(game); },
             [this](int done) { showProgress(done); }, [this] { return goesOn(); });
 }
 
@@ -133,9 +133,9 @@ void CMatchSession::handOn(const CMatchGame &game)
     ++m_played;
     m_steps += static_cast<long long>(game.steps().size());
     if (!game.goneReason().empty())
-        m_gone = (game.faultOfA() ? m_spec.a() : m_spec.b()).label()
+        m_gone = (game.faultOfA() ? m_plan.a() : m_plan.b()).label()
             + " could not be started again, so the match ends: " + game.goneReason();
-    if (!m_spec.writesPdn())
+    if (!m_plan.writesPdn())
         return;
     if (m_progress)
         m_progress->clear();
@@ -161,7 +161,7 @@ bool CMatchSession::isHealthy() const
 // the match stopped before it.
 bool CMatchSession::goesOn() const
 {
-    return isHealthy() && m_gone.empty() && (m_spec.isShard() || !m_figures->isDecided());
+    return isHealthy() && m_gone.empty() && (m_plan.isShard() || !m_figures->isDecided());
 }
 
 void CMatchSession::writeGame(const CMatchGame &game)
@@ -170,8 +170,8 @@ void CMatchSession::writeGame(const CMatchGame &game)
     tags.round = game.number();
     tags.fen = game.fen();
     tags.termination = game.termination();
-    tags.white = m_spec.a().tag();
-    tags.black = m_spec.b().tag();
+    tags.white = m_plan.a().tag();
+    tags.black = m_plan.b().tag();
     if (!game.seat().aIsWhite())
         std::swap(tags.white, tags.black);
     *m_pdn << (game.number() > 1 ? "\n" : "")
@@ -180,26 +180,26 @@ void CMatchSession::writeGame(const CMatchGame &game)
 
 void CMatchSession::warnOfUnfairClocks() const
 {
-    const int processors = CMatchSpec::processors();
-    if (m_spec.timeControl() && m_spec.jobs() > processors)
-        m_call.err << "checkers-cli: warning: " << m_spec.jobs() << " jobs on " << processors
+    const int processors = CMatchPlan::processors();
+    if (m_plan.timeControl() && m_plan.jobs() > processors)
+        m_call.err << "checkers-cli: warning: " << m_plan.jobs() << " jobs on " << processors
                    << " processors make the clocks unfair\n";
 }
 
-std::shared_ptr<CMatchPlayer> CMatchSession::makePlayer(const CPlayerSpec &player, int job) const
+std::shared_ptr<CMatchPlayer> CMatchSession::makePlayer(const CPlayerEntry &player, int job) const
 {
     if (!player.isEngine())
         return std::make_shared<CSearchPlayer>(player.depth());
-    auto engine = std::make_shared<CEnginePlayer>(player, m_spec.timeout());
+    auto engine = std::make_shared<CEnginePlayer>(player, m_plan.timeout());
     if (m_logged != nullptr)
         engine->logTo(*m_logged, job, player);
     return engine;
 }
 
 // Starts an engine once to learn its name; nothing for the built-in player.
-bool CMatchSession::identify(CPlayerSpec &player, std::string &error)
+bool CMatchSession::identify(CPlayerEntry &player, std::string &error)
 {
-    return !player.isEngine() || CEnginePlayer::identify(player, m_spec.timeout(), m_logged, error);
+    return !player.isEngine() || CEnginePlayer::identify(player, m_plan.timeout(), m_logged, error);
 }
 
 std::string CMatchSession::today()

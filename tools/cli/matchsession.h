@@ -21,8 +21,8 @@
 
 class CMatchGame;
 class CMatchPlayer;
-class CMatchSpec;
-class CPlayerSpec;
+class CMatchPlan;
+class CPlayerEntry;
 
 // One run of match: the engines started once to learn their names, the
 // games played on the runner's jobs and handed on in order, each written,
@@ -31,7 +31,7 @@ class CPlayerSpec;
 class CMatchSession
 {
 public:
-    CMatchSession(const CCommand::Call &call, CMatchSpec &spec);
+    CMatchSession(const CCommand::Call &call, CMatchPlan &plan);
     CMatchSession(const CMatchSession &) = delete;
     CMatchSession &operator=(const CMatchSession &) = delete;
 
@@ -52,12 +52,12 @@ private:
     // More games at once than processors would make the players wait for
     // one: on a clock, that time is theirs.
     void warnOfUnfairClocks() const;
-    std::shared_ptr<CMatchPlayer> makePlayer(const CPlayerSpec &player, int job) const;
-    bool identify(CPlayerSpec &player, std::string &error);
+    std::shared_ptr<CMatchPlayer> makePlayer(const CPlayerEntry &player, int job) const;
+    bool identify(CPlayerEntry &player, std::string &error);
     static std::string today();
 
     const CCommand::Call &m_call;
-    CMatchSpec &m_spec;
+    CMatchPlan &m_plan;
     std::vector<COpening> m_openings;
     CProtocolLog m_log;
     CProtocolLog *m_logged = nullptr;

@@ -71,23 +71,23 @@ bool CTallyCommand::run(const Call &call, std::string &error) const
 
 bool CTallyCommand::writeOpenings(const Call &call, const CMatchTally &tally, std::string &error)
 {
-    CMatchSpec spec = tally.spec();
+    CMatchPlan plan = tally.plan();
     const auto file = call.options.find("openings");
-    if (!spec.playsOpenings()) {
+    if (!plan.playsOpenings()) {
         error = "the match played every game from the initial position: it has no openings";
         return false;
     }
-    if (file == call.options.end() && !spec.openingsName().empty()) {
-        error = "the match played the openings file " + CQuotedText::quote(spec.openingsName())
+    if (file == call.options.end() && !plan.openingsName().empty()) {
+        error = "the match played the openings file " + CQuotedText::quote(plan.openingsName())
             + ": give it with --openings FILE";
         return false;
     }
     std::vector<COpening> openings;
-    if ((file != call.options.end() && !spec.useOpeningsFile(file->second, error))
-        || !spec.loadOpenings(openings, error))
+    if ((file != call.options.end() && !plan.useOpeningsFile(file->second, error))
+        || !plan.loadOpenings(openings, error))
         return false;
     COpeningTally byOpening(openings,
-                            spec.openingOrder().places(static_cast<int>(openings.size())));
+                            plan.openingOrder().places(static_cast<int>(openings.size())));
     for (const auto &[round, halfPoints] : tally.countedGames())
         byOpening.add(round, halfPoints);
     call.out << byOpening.text();
@@ -105,9 +105,9 @@ bool CTallyCommand::summarise(const Call &call, const CMatchTally &tally, std::s
     if (call.options.count("by-opening") > 0 && !writeOpenings(call, tally, error))
         return false;
     const CMatchFigures figures = tally.figures();
-    call.out << CMatchSummary(tally.spec().a().label(), tally.spec().b().label())
+    call.out << CMatchSummary(tally.plan().a().label(), tally.plan().b().label())
                     .text(figures,
-                          CMatchSummary::countLine(figures.score().games(), tally.spec().games()),
+                          CMatchSummary::countLine(figures.score().games(), tally.plan().games()),
                           tally.faults());
     return true;
 }

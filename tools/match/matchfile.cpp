@@ -13,9 +13,9 @@
 #include <fstream>
 #include <unistd.h>
 
-CMatchFile::CMatchFile(const CMatchSpec &spec)
-    : m_spec(spec)
-    , m_next(spec.first())
+CMatchFile::CMatchFile(const CMatchPlan &plan)
+    : m_plan(plan)
+    , m_next(plan.first())
 { }
 
 CMatchFile::~CMatchFile()
@@ -29,10 +29,10 @@ CMatchFile::~CMatchFile()
 CMatchFile::Outcome CMatchFile::read(std::string &error)
 {
     std::error_code ignored;
-    errno = std::filesystem::is_directory(m_spec.pdnFile(), ignored) ? EISDIR : 0;
+    errno = std::filesystem::is_directory(m_plan.pdnFile(), ignored) ? EISDIR : 0;
     std::ifstream file;
     if (errno == 0)
-        file.open(m_spec.pdnFile(), std::ios::binary);
+        file.open(m_plan.pdnFile(), std::ios::binary);
     if (!file.is_open() && errno == ENOENT)
         return Outcome::Read;
     CPdnReader reader(file);
@@ -53,10 +53,10 @@ CMatchFile::Outcome CMatchFile::read(std::string &error)
         return Outcome::Failed;
     }
     if (outcome != CPdnReader::NoMoreGames && reader.readGame() != CPdnReader::NoMoreGames)
-        return refuse("its game " + std::to_string(m_next - m_spec.first() + 1)
+        return refuse("its game " + std::to_string(m_next - m_plan.first() + 1)
                           + " is not whole, yet more follows it",
                       error);
-    const int whole = m_next - m_spec.first();
+    const int whole = m_next - m_plan.first();
     return isCutShort()
         ? Outcome::Read
         : refuse("it holds what is no game of this match"
@@ -68,11 +68,11 @@ CMatchFile::Outcome CMatchFile::read(std::string &error)
 // Round that follows.
 std::string CMatchFile::mismatch(const CPdnReader &reader) const
 {
-    const std::string game = "its game " + std::to_string(m_next - m_spec.first() + 1);
-    if (reader.tagValue("Event") != m_spec.event())
+    const std::string game = "its game " + std::to_string(m_next - m_plan.first() + 1);
+    if (reader.tagValue("Event") != m_plan.event())
         return "it holds another match's games: the Event tag of " + game + " is not this match's";
-    if (m_next > m_spec.last())
-        return game + " is past the last game of this run, Round " + std::to_string(m_spec.last());
+    if (m_next > m_plan.last())
+        return game + " is past the last game of this run, Round " + std::to_string(m_plan.last());
     int round = 0;
     if (!CNumberText::parse(reader.tagValue("Round"), round) || round != m_next)
         return game + " has Round " + CQuotedText::quote(reader.tagValue("Round")) + " where Round "
@@ -86,10 +86,10 @@ std::string CMatchFile::mismatch(const CPdnReader &reader) const
 // stands between two games.
 bool CMatchFile::isCutShort() const
 {
-    const CPdnWriter::Tags tags { m_spec.event(), "?", "", m_next, "", "", "", "" };
+    const CPdnWriter::Tags tags { m_plan.event(), "?", "", m_next, "", "", "", "" };
     const std::string game = CPdnWriter::write(tags, {}, CGameState::Draw);
     const std::string event = game.substr(0, game.find('\n') + 1);
-    std::ifstream file(m_spec.pdnFile(), std::ios::binary);
+    std::ifstream file(m_plan.pdnFile(), std::ios::binary);
     file.seekg(m_end);
     std::string rest(event.size() + 1, '\0');
     file.read(rest.data(), static_cast<std::streamsize>(rest.size()));
@@ -101,7 +101,7 @@ bool CMatchFile::isCutShort() const
 
 bool CMatchFile::openToAppend(std::string &error)
 {
-    m_descriptor = open(m_spec.pdnFile().c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    m_descriptor = open(m_plan.pdnFile().c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (m_descriptor != -1 && ftruncate(m_descriptor, m_end) == 0
         && lseek(m_descriptor, m_end, SEEK_SET) != -1)
         return true;
@@ -111,8 +111,8 @@ bool CMatchFile::openToAppend(std::string &error)
 
 CMatchFigures CMatchFile::figures() const
 {
-    return m_next > m_spec.first() ? m_tally.figures()
-                                   : CMatchFigures(m_spec.isPaired(), m_spec.sprt());
+    return m_next > m_plan.first() ? m_tally.figures()
+                                   : CMatchFigures(m_plan.isPaired(), m_plan.sprt());
 }
 
 CMatchFaults CMatchFile::faults() const
@@ -122,7 +122,7 @@ CMatchFaults CMatchFile::faults() const
 
 std::string CMatchFile::name() const
 {
-    return "the PDN file " + CQuotedText::quote(m_spec.pdnFile());
+    return "the PDN file " + CQuotedText::quote(m_plan.pdnFile());
 }
 
 CMatchFile::Outcome CMatchFile::refuse(const std::string &reason, std::string &error) const

@@ -20,9 +20,9 @@ class CMatchFile
 public:
     enum class Outcome { Read, Refused, Failed };
 
-    // The file of the match spec describes, once its engines are
-    // identified; spec outlives it.
-    explicit CMatchFile(const CMatchSpec &spec);
+    // The file of the match plan describes, once its engines are
+    // identified; plan outlives it.
+    explicit CMatchFile(const CMatchPlan &plan);
     ~CMatchFile();
     CMatchFile(const CMatchFile &) = delete;
     CMatchFile &operator=(const CMatchFile &) = delete;
@@ -50,7 +50,7 @@ private:
     std::string name() const;
     Outcome refuse(const std::string &reason, std::string &error) const;
 
-    const CMatchSpec &m_spec;
+    const CMatchPlan &m_plan;
     CMatchTally m_tally;
     int m_next;
     // Where the last whole game ends.

@@ -69,7 +69,7 @@ std::map<int, int> CMatchTally::countedGames() const
 
 CMatchFigures CMatchTally::figures() const
 {
-    CMatchFigures figures(m_spec.isPaired(), m_spec.sprt());
+    CMatchFigures figures(m_plan.isPaired(), m_plan.sprt());
     for (const auto &[round, game] : m_rounds)
         figures.add(round, game.halfPointsOfA);
     return figures;
@@ -84,10 +84,10 @@ bool CMatchTally::isComplete(std::string &error) const
         ++expected;
     }
     const CMatchFigures counted = figures();
-    if (expected > m_spec.games() || (counted.isDecided() && counted.lastGame() < expected))
+    if (expected > m_plan.games() || (counted.isDecided() && counted.lastGame() < expected))
         return true;
     error = "Round " + std::to_string(expected) + " of the match's "
-        + std::to_string(m_spec.games()) + " games is missing";
+        + std::to_string(m_plan.games()) + " games is missing";
     return false;
 }
 
@@ -98,13 +98,13 @@ bool CMatchTally::readEvent(const std::string &event, std::string &error)
         return event == m_eventText
             || fail("its Event tag names another match than game 1's", error);
     m_eventText = event;
-    return m_spec.readEvent(event) || fail("its Event tag names no match of checkers-cli", error);
+    return m_plan.readEvent(event) || fail("its Event tag names no match of checkers-cli", error);
 }
 
 bool CMatchTally::readRound(const std::string &text, int &round, std::string &error) const
 {
-    return (CNumberText::parse(text, round) && round >= 1 && round <= m_spec.games())
-        || fail("its Round is no game of the match, 1 to " + std::to_string(m_spec.games()), error);
+    return (CNumberText::parse(text, round) && round >= 1 && round <= m_plan.games())
+        || fail("its Round is no game of the match, 1 to " + std::to_string(m_plan.games()), error);
 }
 
 bool CMatchTally::fail(const std::string &reason, std::string &error) const

@@ -3,7 +3,7 @@
 
 #include "matchfaults.h"
 #include "matchfigures.h"
-#include "matchspec.h"
+#include "matchplan.h"
 
 #include <map>
 #include <string>
@@ -28,7 +28,7 @@ public:
     bool isComplete(std::string &error) const;
 
     // Both after a game is in.
-    const CMatchSpec &spec() const { return m_spec; }
+    const CMatchPlan &plan() const { return m_plan; }
     CMatchFigures figures() const;
     // The faults of the games the figures count, from their Termination
     // tags.
@@ -53,7 +53,7 @@ private:
     bool fail(const std::string &reason, std::string &error) const;
 
     std::string m_eventText;
-    CMatchSpec m_spec;
+    CMatchPlan m_plan;
 
     // Each Round read.
     std::map<int, Game> m_rounds;

@@ -1,13 +1,13 @@
 #include "engineplayer.h"
 
-#include "tools/match/playerspec.h"
+#include "tools/match/playerentry.h"
 #include "tools/position/quotedtext.h"
 
-CEnginePlayer::CEnginePlayer(const CPlayerSpec &spec, std::chrono::milliseconds timeout)
-    : m_client(spec.words(), timeout)
-    , m_depth(spec.depth())
+CEnginePlayer::CEnginePlayer(const CPlayerEntry &entry, std::chrono::milliseconds timeout)
+    : m_client(entry.words(), timeout)
+    , m_depth(entry.depth())
 {
-    m_client.setParameters(spec.parameters());
+    m_client.setParameters(entry.parameters());
 }
 
 CMatchPlayer::Fault CEnginePlayer::chooseStep(const Ask &ask, const std::atomic<bool> &stop,
@@ -24,23 +24,23 @@ CMatchPlayer::Fault CEnginePlayer::chooseStep(const Ask &ask, const std::atomic<
     return m_client.think(ask, m_depth, stop, answer);
 }
 
-void CEnginePlayer::logTo(CProtocolLog &log, int job, const CPlayerSpec &spec)
+void CEnginePlayer::logTo(CProtocolLog &log, int job, const CPlayerEntry &entry)
 {
-    m_client.logTo(log, job, spec.label());
+    m_client.logTo(log, job, entry.label());
 }
 
-bool CEnginePlayer::identify(CPlayerSpec &spec, std::chrono::milliseconds timeout,
+bool CEnginePlayer::identify(CPlayerEntry &entry, std::chrono::milliseconds timeout,
                              CProtocolLog *log, std::string &error)
 {
-    CEngineClient client(spec.words(), timeout);
+    CEngineClient client(entry.words(), timeout);
     if (log != nullptr)
-        client.logTo(*log, 0, spec.label());
+        client.logTo(*log, 0, entry.label());
     std::string detail;
     if (client.start(detail) != Fault::None) {
-        error = "the engine " + CQuotedText::quote(spec.command()) + " cannot play: " + detail;
+        error = "the engine " + CQuotedText::quote(entry.command()) + " cannot play: " + detail;
         return false;
     }
-    spec.identify(client.name(), client.version());
-    spec.listParameters(client.listedParameters());
+    entry.identify(client.name(), client.version());
+    entry.listParameters(client.listedParameters());
     return true;
 }

@@ -3,7 +3,7 @@
 
 #include "engineclient.h"
 
-class CPlayerSpec;
+class CPlayerEntry;
 
 // An engine program as a match player at a fixed depth. Its process is
 // started at its first step and kept from game to game; after a crash or a
@@ -13,20 +13,20 @@ class CPlayerSpec;
 class CEnginePlayer : public CMatchPlayer
 {
 public:
-    CEnginePlayer(const CPlayerSpec &spec, std::chrono::milliseconds timeout);
+    CEnginePlayer(const CPlayerEntry &entry, std::chrono::milliseconds timeout);
 
     Fault chooseStep(const Ask &ask, const std::atomic<bool> &stop, Answer &answer) override;
     std::string goneReason() const override { return m_goneReason; }
     // Its late answer could reach the next game: it is started again.
     void lostOnTime() override { m_client.end(); }
     // Writes its lines to log, as job's engine.
-    void logTo(CProtocolLog &log, int job, const CPlayerSpec &spec);
+    void logTo(CProtocolLog &log, int job, const CPlayerEntry &entry);
 
-    // Starts the engine of spec once and greets it, to learn its name and
+    // Starts the engine of entry once and greets it, to learn its name and
     // the parameters it lists, so
     // that an engine that cannot play fails before any game; false with one
     // line when it cannot.
-    static bool identify(CPlayerSpec &spec, std::chrono::milliseconds timeout, CProtocolLog *log,
+    static bool identify(CPlayerEntry &entry, std::chrono::milliseconds timeout, CProtocolLog *log,
                          std::string &error);
 
 private:

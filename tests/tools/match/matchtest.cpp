@@ -5,9 +5,9 @@
 #include "tools/match/matchclock.h"
 #include "tools/match/matchfaults.h"
 #include "tools/match/matchfigures.h"
+#include "tools/match/matchplan.h"
 #include "tools/match/matchrunner.h"
 #include "tools/match/matchseat.h"
-#include "tools/match/matchspec.h"
 #include "tools/match/matchsummary.h"
 #include "tools/match/openingorder.h"
 #include "tools/match/progressline.h"
@@ -243,13 +243,13 @@ TEST(Sprt, AgreesWithAnIndependentComputation)
 }
 
 // One match has one tag: only the form event() writes reads back.
-TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
+TEST(MatchPlan, ReadsOnlyTheCanonicalEvent)
 {
     const std::string base = "checkers-cli match 1 2 4 7";
     const std::string sprt = " --sprt 0,50 --alpha 0.05 --beta 0.1 --elo-model logistic";
-    CMatchSpec spec;
+    CMatchPlan plan;
     std::string error;
-    ASSERT_TRUE(spec.read({ "1", "2", "4", "7" },
+    ASSERT_TRUE(plan.read({ "1", "2", "4", "7" },
                           { { "ballot", "" },
                             { "sprt", "0,50" },
                             { "beta", "0.1" },
@@ -257,7 +257,7 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
                             { "jobs", "3" } },
                           error))
         << error;
-    EXPECT_EQ(spec.event(), base + " --ballot" + sprt);
+    EXPECT_EQ(plan.event(), base + " --ballot" + sprt);
     const std::pair<std::string, bool> rows[] = {
         { base, true },
         { base + " --ballot", true },
@@ -294,7 +294,7 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         { "checkers-cli match 10 2 4 7", false },
     };
     for (const auto &[text, canonical] : rows) {
-        CMatchSpec read;
+        CMatchPlan read;
         EXPECT_EQ(read.readEvent(text), canonical) << text;
         if (canonical) {
             EXPECT_EQ(read.isPaired(),
@@ -307,10 +307,10 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
     }
     // An engine stands by the name it gave itself and its depth, not by its
     // command; a named player by its name.
-    ASSERT_TRUE(spec.read({ "5@/opt/cli engine --x", "5", "4", "7" }, {}, error)) << error;
-    EXPECT_EQ(spec.a().words(), (std::vector<std::string> { "/opt/cli", "engine", "--x" }));
-    spec.a().identify("my engine", "1.0");
-    EXPECT_EQ(spec.event(), "checkers-cli match 5@my_engine 5 4 7");
+    ASSERT_TRUE(plan.read({ "5@/opt/cli engine --x", "5", "4", "7" }, {}, error)) << error;
+    EXPECT_EQ(plan.a().words(), (std::vector<std::string> { "/opt/cli", "engine", "--x" }));
+    plan.a().identify("my engine", "1.0");
+    EXPECT_EQ(plan.event(), "checkers-cli match 5@my_engine 5 4 7");
     const struct
     {
         std::string players;
@@ -328,7 +328,7 @@ TEST(MatchSpec, ReadsOnlyTheCanonicalEvent)
         { "a b=5 5", "" },
     };
     for (const auto &row : named) {
-        CMatchSpec read;
+        CMatchPlan read;
         EXPECT_EQ(read.readEvent("checkers-cli match " + row.players + " 4 7"), !row.labels.empty())
             << row.players;
         if (!row.labels.empty()) {

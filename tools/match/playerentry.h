@@ -1,5 +1,5 @@
-#ifndef CHECKERS_TOOLS_MATCH_PLAYERSPEC_H
-#define CHECKERS_TOOLS_MATCH_PLAYERSPEC_H
+#ifndef CHECKERS_TOOLS_MATCH_PLAYERENTRY_H
+#define CHECKERS_TOOLS_MATCH_PLAYERENTRY_H
 
 #include <string>
 #include <utility>
@@ -17,7 +17,7 @@
 // engine is named in the tags "ID (version VERSION, depth D)", as its id
 // line names it, and in the summary "D@ID" with every blank of ID made '_',
 // so that each field of a line stays one word.
-class CPlayerSpec
+class CPlayerEntry
 {
 public:
     // The deepest a player searches at a fixed depth, and on a clock.
@@ -39,7 +39,7 @@ public:
     // What the engine called itself in its id line; its command if nothing.
     void identify(const std::string &id, const std::string &version);
     // Whether both are one player: the same name, depth and program.
-    bool isSameAs(const CPlayerSpec &other) const;
+    bool isSameAs(const CPlayerEntry &other) const;
     // Whether text is a name a player may have: letters, digits, '.', '_'
     // and '-'.
     static bool isName(const std::string &text);

@@ -1,4 +1,4 @@
-#include "playerspec.h"
+#include "playerentry.h"
 
 #include "tools/position/numbertext.h"
 #include "tools/position/quotedtext.h"
@@ -18,10 +18,10 @@ bool isNameCharacter(char c)
 
 } // namespace
 
-bool CPlayerSpec::read(const std::string &text, const std::string &what, int maxDepth,
-                       std::string &error)
+bool CPlayerEntry::read(const std::string &text, const std::string &what, int maxDepth,
+                        std::string &error)
 {
-    *this = CPlayerSpec();
+    *this = CPlayerEntry();
     if (!readName(text, what, error))
         return false;
     m_text = text.substr(m_name.empty() ? 0 : m_name.size() + 1);
@@ -42,7 +42,7 @@ bool CPlayerSpec::read(const std::string &text, const std::string &what, int max
 }
 
 // A name stands before '=', ahead of the depth: a command may hold '='.
-bool CPlayerSpec::readName(const std::string &text, const std::string &what, std::string &error)
+bool CPlayerEntry::readName(const std::string &text, const std::string &what, std::string &error)
 {
     const std::string::size_type equals = text.substr(0, text.find('@')).find('=');
     if (equals == std::string::npos)
@@ -55,8 +55,8 @@ bool CPlayerSpec::readName(const std::string &text, const std::string &what, std
     return false;
 }
 
-bool CPlayerSpec::readDepth(const std::string &text, const std::string &what, int maxDepth,
-                            std::string &error)
+bool CPlayerEntry::readDepth(const std::string &text, const std::string &what, int maxDepth,
+                             std::string &error)
 {
     for (const auto &[skill, depth] : Skills) {
         if (text == skill && m_command.empty()) {
@@ -71,45 +71,45 @@ bool CPlayerSpec::readDepth(const std::string &text, const std::string &what, in
     return false;
 }
 
-void CPlayerSpec::identify(const std::string &id, const std::string &version)
+void CPlayerEntry::identify(const std::string &id, const std::string &version)
 {
     m_id = id.empty() ? m_command : id;
     m_version = version;
 }
 
-bool CPlayerSpec::isSameAs(const CPlayerSpec &other) const
+bool CPlayerEntry::isSameAs(const CPlayerEntry &other) const
 {
     return m_name == other.m_name && m_depth == other.m_depth && m_words == other.m_words;
 }
 
-bool CPlayerSpec::isName(const std::string &text)
+bool CPlayerEntry::isName(const std::string &text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(), isNameCharacter);
 }
 
-void CPlayerSpec::listParameters(std::vector<std::string> keys)
+void CPlayerEntry::listParameters(std::vector<std::string> keys)
 {
     m_listed = std::move(keys);
 }
 
-bool CPlayerSpec::takesParameter(const std::string &key) const
+bool CPlayerEntry::takesParameter(const std::string &key) const
 {
     return m_listed.empty() || std::find(m_listed.begin(), m_listed.end(), key) != m_listed.end();
 }
 
-void CPlayerSpec::addParameter(const std::string &key, const std::string &value)
+void CPlayerEntry::addParameter(const std::string &key, const std::string &value)
 {
     m_parameters.emplace_back(key, value);
 }
 
-std::string CPlayerSpec::label() const
+std::string CPlayerEntry::label() const
 {
     if (!m_name.empty())
         return m_name;
     return isEngine() ? engineLabel() : m_text;
 }
 
-std::string CPlayerSpec::tag() const
+std::string CPlayerEntry::tag() const
 {
     if (!m_name.empty())
         return m_name;
@@ -120,12 +120,12 @@ std::string CPlayerSpec::tag() const
     return m_text == std::to_string(m_depth) ? depthText : m_text + " (" + depthText + ')';
 }
 
-std::string CPlayerSpec::eventWord() const
+std::string CPlayerEntry::eventWord() const
 {
     return (m_name.empty() ? "" : m_name + '=') + (isEngine() ? engineLabel() : m_text);
 }
 
-std::string CPlayerSpec::engineLabel() const
+std::string CPlayerEntry::engineLabel() const
 {
     std::string label = std::to_string(m_depth) + '@' + m_id;
     std::replace(label.begin(), label.end(), ' ', '_');

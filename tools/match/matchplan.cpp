@@ -1,4 +1,4 @@
-#include "matchspec.h"
+#include "matchplan.h"
 
 #include "ballotdeck.h"
 #include "openingfile.h"
@@ -40,52 +40,52 @@ bool readRate(const std::string &name, const std::string &text, double &rate, st
 
 } // namespace
 
-const std::vector<CMatchSpec::Option> &CMatchSpec::options()
+const std::vector<CMatchPlan::Option> &CMatchPlan::options()
 {
     static const std::vector<Option> table {
-        { "games", "FROM-TO", 0, false, nullptr, &CMatchSpec::readRange },
-        { "jobs", "N", 'j', false, nullptr, &CMatchSpec::readJobs },
-        { "pdn", "", 0, false, nullptr, &CMatchSpec::readPdn },
-        { "pdn-file", "FILE", 0, false, nullptr, &CMatchSpec::readPdnFile },
-        { "report", "N", 0, false, nullptr, &CMatchSpec::readReport },
-        { "ballot", "", 0, true, nullptr, &CMatchSpec::readBallot },
-        { "openings", "FILE", 0, true, nullptr, &CMatchSpec::readOpenings },
-        { "openings-order", "ORDER", 0, true, nullptr, &CMatchSpec::readOpeningsOrder },
-        { "openings-start", "K", 0, true, nullptr, &CMatchSpec::readOpeningsStart },
-        { "sprt", "ELO0,ELO1", 0, true, nullptr, &CMatchSpec::readElos },
-        { "alpha", "A", 0, true, "sprt", &CMatchSpec::readAlpha },
-        { "beta", "B", 0, true, "sprt", &CMatchSpec::readBeta },
-        { "elo-model", "MODEL", 0, true, "sprt", &CMatchSpec::readModel },
-        { "param", "NAME:KEY=VALUE", 0, true, nullptr, &CMatchSpec::readParams },
-        { "timeout", "SECONDS", 0, false, nullptr, &CMatchSpec::readTimeout },
-        { "tc", "BASE[+INC]", 0, true, nullptr, &CMatchSpec::readClock },
-        { "movetime", "S", 0, true, nullptr, &CMatchSpec::readMoveTime },
-        { "timemargin", "MS", 0, false, nullptr, &CMatchSpec::readMargin },
-        { "log", "FILE", 0, false, nullptr, &CMatchSpec::readLog },
+        { "games", "FROM-TO", 0, false, nullptr, &CMatchPlan::readRange },
+        { "jobs", "N", 'j', false, nullptr, &CMatchPlan::readJobs },
+        { "pdn", "", 0, false, nullptr, &CMatchPlan::readPdn },
+        { "pdn-file", "FILE", 0, false, nullptr, &CMatchPlan::readPdnFile },
+        { "report", "N", 0, false, nullptr, &CMatchPlan::readReport },
+        { "ballot", "", 0, true, nullptr, &CMatchPlan::readBallot },
+        { "openings", "FILE", 0, true, nullptr, &CMatchPlan::readOpenings },
+        { "openings-order", "ORDER", 0, true, nullptr, &CMatchPlan::readOpeningsOrder },
+        { "openings-start", "K", 0, true, nullptr, &CMatchPlan::readOpeningsStart },
+        { "sprt", "ELO0,ELO1", 0, true, nullptr, &CMatchPlan::readElos },
+        { "alpha", "A", 0, true, "sprt", &CMatchPlan::readAlpha },
+        { "beta", "B", 0, true, "sprt", &CMatchPlan::readBeta },
+        { "elo-model", "MODEL", 0, true, "sprt", &CMatchPlan::readModel },
+        { "param", "NAME:KEY=VALUE", 0, true, nullptr, &CMatchPlan::readParams },
+        { "timeout", "SECONDS", 0, false, nullptr, &CMatchPlan::readTimeout },
+        { "tc", "BASE[+INC]", 0, true, nullptr, &CMatchPlan::readClock },
+        { "movetime", "S", 0, true, nullptr, &CMatchPlan::readMoveTime },
+        { "timemargin", "MS", 0, false, nullptr, &CMatchPlan::readMargin },
+        { "log", "FILE", 0, false, nullptr, &CMatchPlan::readLog },
     };
     return table;
 }
 
-bool CMatchSpec::isRepeatable(const std::string &name)
+bool CMatchPlan::isRepeatable(const std::string &name)
 {
     return name == "param";
 }
 
-bool CMatchSpec::read(const std::vector<std::string> &arguments,
+bool CMatchPlan::read(const std::vector<std::string> &arguments,
                       const std::map<std::string, std::string> &options, std::string &error)
 {
-    *this = CMatchSpec();
+    *this = CMatchPlan();
     m_jobs = processors();
     return readAll(arguments, options, error);
 }
 
 // The arguments, then the options in the table's order, then what the
 // options cannot tell alone. A clock lets a player search deeper.
-bool CMatchSpec::readAll(const std::vector<std::string> &arguments,
+bool CMatchPlan::readAll(const std::vector<std::string> &arguments,
                          const std::map<std::string, std::string> &given, std::string &error)
 {
     const bool onClock = given.count("tc") > 0 || given.count("movetime") > 0;
-    if (!readArguments(arguments, onClock ? CPlayerSpec::MaxClockDepth : CPlayerSpec::MaxDepth,
+    if (!readArguments(arguments, onClock ? CPlayerEntry::MaxClockDepth : CPlayerEntry::MaxDepth,
                        error))
         return false;
     for (const Option &option : options()) {
@@ -95,7 +95,7 @@ bool CMatchSpec::readAll(const std::vector<std::string> &arguments,
     return check(error);
 }
 
-bool CMatchSpec::readArguments(const std::vector<std::string> &arguments, int maxDepth,
+bool CMatchPlan::readArguments(const std::vector<std::string> &arguments, int maxDepth,
                                std::string &error)
 {
     m_arguments = arguments;
@@ -111,7 +111,7 @@ bool CMatchSpec::readArguments(const std::vector<std::string> &arguments, int ma
     return false;
 }
 
-bool CMatchSpec::readOption(const Option &option, const std::map<std::string, std::string> &given,
+bool CMatchPlan::readOption(const Option &option, const std::map<std::string, std::string> &given,
                             std::string &error)
 {
     const auto value = given.find(option.name);
@@ -126,7 +126,7 @@ bool CMatchSpec::readOption(const Option &option, const std::map<std::string, st
 }
 
 // What one option cannot tell alone.
-bool CMatchSpec::check(std::string &error) const
+bool CMatchPlan::check(std::string &error) const
 {
     if (m_sprt) {
         error = CSprt::fault(*m_sprt);
@@ -152,7 +152,7 @@ bool CMatchSpec::check(std::string &error) const
     return true;
 }
 
-bool CMatchSpec::readRange(const std::string &value, std::string &error)
+bool CMatchPlan::readRange(const std::string &value, std::string &error)
 {
     m_shard = true;
     const std::string::size_type dash = value.find('-');
@@ -165,18 +165,18 @@ bool CMatchSpec::readRange(const std::string &value, std::string &error)
     return false;
 }
 
-bool CMatchSpec::readJobs(const std::string &value, std::string &error)
+bool CMatchPlan::readJobs(const std::string &value, std::string &error)
 {
     return CNumberText::read(value, "--jobs", 1, MaxJobs, m_jobs, error);
 }
 
-bool CMatchSpec::readPdn(const std::string &, std::string &)
+bool CMatchPlan::readPdn(const std::string &, std::string &)
 {
     m_pdn = true;
     return true;
 }
 
-bool CMatchSpec::readPdnFile(const std::string &value, std::string &error)
+bool CMatchPlan::readPdnFile(const std::string &value, std::string &error)
 {
     m_pdnFile = value;
     if (!value.empty())
@@ -185,25 +185,25 @@ bool CMatchSpec::readPdnFile(const std::string &value, std::string &error)
     return false;
 }
 
-bool CMatchSpec::readReport(const std::string &value, std::string &error)
+bool CMatchPlan::readReport(const std::string &value, std::string &error)
 {
     return CNumberText::read(value, "--report", 1, MaxGames, m_reportEvery, error);
 }
 
-bool CMatchSpec::readBallot(const std::string &, std::string &)
+bool CMatchPlan::readBallot(const std::string &, std::string &)
 {
     m_ballot = true;
     return true;
 }
 
-bool CMatchSpec::readOpenings(const std::string &value, std::string &)
+bool CMatchPlan::readOpenings(const std::string &value, std::string &)
 {
     m_openingsPath = value;
     m_openingsName = value.substr(value.find_last_of('/') + 1);
     return true;
 }
 
-bool CMatchSpec::readOpeningsOrder(const std::string &value, std::string &error)
+bool CMatchPlan::readOpeningsOrder(const std::string &value, std::string &error)
 {
     m_ordered = true;
     m_shuffled = value == "random";
@@ -214,14 +214,14 @@ bool CMatchSpec::readOpeningsOrder(const std::string &value, std::string &error)
 }
 
 // Its upper bound is the number of openings, known once they are read.
-bool CMatchSpec::readOpeningsStart(const std::string &value, std::string &error)
+bool CMatchPlan::readOpeningsStart(const std::string &value, std::string &error)
 {
     m_ordered = true;
     return CNumberText::read(value, "--openings-start", 1, std::numeric_limits<int>::max(),
                              m_openingsStart, error);
 }
 
-bool CMatchSpec::readElos(const std::string &value, std::string &error)
+bool CMatchPlan::readElos(const std::string &value, std::string &error)
 {
     CSprt::Settings settings;
     const std::string::size_type comma = value.find(',');
@@ -234,17 +234,17 @@ bool CMatchSpec::readElos(const std::string &value, std::string &error)
     return true;
 }
 
-bool CMatchSpec::readAlpha(const std::string &value, std::string &error)
+bool CMatchPlan::readAlpha(const std::string &value, std::string &error)
 {
     return readRate("alpha", value, m_sprt->alpha, error);
 }
 
-bool CMatchSpec::readBeta(const std::string &value, std::string &error)
+bool CMatchPlan::readBeta(const std::string &value, std::string &error)
 {
     return readRate("beta", value, m_sprt->beta, error);
 }
 
-bool CMatchSpec::readModel(const std::string &value, std::string &error)
+bool CMatchPlan::readModel(const std::string &value, std::string &error)
 {
     if (CSprt::parseModel(value, m_sprt->model))
         return true;
@@ -252,7 +252,7 @@ bool CMatchSpec::readModel(const std::string &value, std::string &error)
     return false;
 }
 
-bool CMatchSpec::readTimeout(const std::string &value, std::string &error)
+bool CMatchPlan::readTimeout(const std::string &value, std::string &error)
 {
     double seconds;
     if (!CNumberText::parse(value, seconds) || seconds <= 0 || seconds > MaxTimeout) {
@@ -265,13 +265,13 @@ bool CMatchSpec::readTimeout(const std::string &value, std::string &error)
     return true;
 }
 
-bool CMatchSpec::readClock(const std::string &value, std::string &error)
+bool CMatchPlan::readClock(const std::string &value, std::string &error)
 {
     return m_timeControl.emplace().readClock(value, error);
 }
 
 // Read after --tc, in the table's order.
-bool CMatchSpec::readMoveTime(const std::string &value, std::string &error)
+bool CMatchPlan::readMoveTime(const std::string &value, std::string &error)
 {
     if (m_timeControl) {
         error = "--tc and --movetime both set the time: give one";
@@ -280,7 +280,7 @@ bool CMatchSpec::readMoveTime(const std::string &value, std::string &error)
     return m_timeControl.emplace().readMoveTime(value, error);
 }
 
-bool CMatchSpec::readMargin(const std::string &value, std::string &error)
+bool CMatchPlan::readMargin(const std::string &value, std::string &error)
 {
     int milliseconds;
     if (!CNumberText::read(value, "--timemargin", 0, MaxTimeout * 1000, milliseconds, error))
@@ -289,20 +289,20 @@ bool CMatchSpec::readMargin(const std::string &value, std::string &error)
     return true;
 }
 
-bool CMatchSpec::readLog(const std::string &value, std::string &)
+bool CMatchPlan::readLog(const std::string &value, std::string &)
 {
     m_logPath = value;
     return true;
 }
 
-std::optional<CMatchClock> CMatchSpec::clock() const
+std::optional<CMatchClock> CMatchPlan::clock() const
 {
     if (!m_timeControl)
         return std::nullopt;
     return CMatchClock(*m_timeControl, m_margin);
 }
 
-bool CMatchSpec::readParams(const std::string &value, std::string &error)
+bool CMatchPlan::readParams(const std::string &value, std::string &error)
 {
     for (const std::string &text : CPositionText::split(value, '\0')) {
         if (!readParam(text, error))
@@ -314,7 +314,7 @@ bool CMatchSpec::readParams(const std::string &value, std::string &error)
 // NAME may hold ':' and '=', as an engine's id may: KEY is what stands
 // between the last ':' before the first '=' and that '='. VALUE stays one
 // word of the Event and one value of the protocol.
-bool CMatchSpec::readParam(const std::string &text, std::string &error)
+bool CMatchPlan::readParam(const std::string &text, std::string &error)
 {
     const std::string::size_type equals = text.find('=');
     const std::string::size_type colon
@@ -323,7 +323,7 @@ bool CMatchSpec::readParam(const std::string &text, std::string &error)
         Param param { text.substr(0, colon), text.substr(colon + 1, equals - colon - 1),
                       text.substr(equals + 1) };
         const auto isWordCharacter = [](char c) { return c > ' ' && c < 0x7f && c != '"'; };
-        if (CPlayerSpec::isName(param.key)
+        if (CPlayerEntry::isName(param.key)
             && std::all_of(param.value.begin(), param.value.end(), isWordCharacter)) {
             m_params.push_back(std::move(param));
             return true;
@@ -335,13 +335,13 @@ bool CMatchSpec::readParam(const std::string &text, std::string &error)
     return false;
 }
 
-std::string CMatchSpec::event() const
+std::string CMatchPlan::event() const
 {
     return Prefix + ' ' + m_a.eventWord() + ' ' + m_b.eventWord() + ' ' + m_arguments[2] + ' '
         + m_arguments[3] + eventOptions();
 }
 
-bool CMatchSpec::checkNames(std::string &error) const
+bool CMatchPlan::checkNames(std::string &error) const
 {
     if (m_a.label() != m_b.label() || m_a.isSameAs(m_b))
         return true;
@@ -351,7 +351,7 @@ bool CMatchSpec::checkNames(std::string &error) const
     return false;
 }
 
-std::string CMatchSpec::eventOptions() const
+std::string CMatchPlan::eventOptions() const
 {
     std::string text;
     if (m_ballot)
@@ -370,13 +370,13 @@ std::string CMatchSpec::eventOptions() const
     return text;
 }
 
-std::string CMatchSpec::orderOptions() const
+std::string CMatchPlan::orderOptions() const
 {
     return std::string(m_shuffled ? " --openings-order random" : "")
         + (m_openingsStart > 1 ? " --openings-start " + std::to_string(m_openingsStart) : "");
 }
 
-std::string CMatchSpec::paramOptions() const
+std::string CMatchPlan::paramOptions() const
 {
     std::string text;
     for (const Param &param : m_params)
@@ -384,7 +384,7 @@ std::string CMatchSpec::paramOptions() const
     return text;
 }
 
-bool CMatchSpec::giveParams(std::string &error)
+bool CMatchPlan::giveParams(std::string &error)
 {
     for (const Param &param : m_params) {
         if (!giveParam(param.player, param.key, param.value, error))
@@ -393,7 +393,7 @@ bool CMatchSpec::giveParams(std::string &error)
     return true;
 }
 
-bool CMatchSpec::refuseParameter(const CPlayerSpec &engine, const std::string &key,
+bool CMatchPlan::refuseParameter(const CPlayerEntry &engine, const std::string &key,
                                  std::string &error)
 {
     std::string listed;
@@ -407,11 +407,11 @@ bool CMatchSpec::refuseParameter(const CPlayerSpec &engine, const std::string &k
 }
 
 // Both players when they are one engine under one name.
-bool CMatchSpec::giveParam(const std::string &player, const std::string &key,
+bool CMatchPlan::giveParam(const std::string &player, const std::string &key,
                            const std::string &value, std::string &error)
 {
     bool given = false;
-    for (CPlayerSpec *engine : { &m_a, &m_b }) {
+    for (CPlayerEntry *engine : { &m_a, &m_b }) {
         if (!engine->isEngine() || engine->label() != player)
             continue;
         if (!engine->takesParameter(key))
@@ -430,9 +430,9 @@ bool CMatchSpec::giveParam(const std::string &player, const std::string &key,
 // with the words up to the next option as its value; whatever they hold,
 // the tag must be the one event() writes for them, so that one match has
 // one tag.
-bool CMatchSpec::readEvent(const std::string &text)
+bool CMatchPlan::readEvent(const std::string &text)
 {
-    *this = CMatchSpec();
+    *this = CMatchPlan();
     const std::vector<std::string> words = wordsOf(text);
     if (words.size() < 6 || words[0] + ' ' + words[1] != Prefix)
         return false;
@@ -462,12 +462,12 @@ bool CMatchSpec::readEvent(const std::string &text)
         && event() == text;
 }
 
-bool CMatchSpec::isPaired() const
+bool CMatchPlan::isPaired() const
 {
     return m_ballot || !m_openingsName.empty() || m_sprt.has_value();
 }
 
-bool CMatchSpec::loadOpenings(std::vector<COpening> &openings, std::string &error) const
+bool CMatchPlan::loadOpenings(std::vector<COpening> &openings, std::string &error) const
 {
     std::vector<COpening> listed;
     if (!readOpeningsList(listed, error))
@@ -484,14 +484,14 @@ bool CMatchSpec::loadOpenings(std::vector<COpening> &openings, std::string &erro
     return true;
 }
 
-bool CMatchSpec::readOpeningsList(std::vector<COpening> &openings, std::string &error) const
+bool CMatchPlan::readOpeningsList(std::vector<COpening> &openings, std::string &error) const
 {
     if (m_ballot)
         openings = CBallotDeck::openings();
     return m_openingsPath.empty() || COpeningFile::read(m_openingsPath, openings, error);
 }
 
-bool CMatchSpec::useOpeningsFile(const std::string &path, std::string &error)
+bool CMatchPlan::useOpeningsFile(const std::string &path, std::string &error)
 {
     const std::string name = path.substr(path.find_last_of('/') + 1);
     if (!m_openingsName.empty() && name == m_openingsName) {
@@ -505,14 +505,14 @@ bool CMatchSpec::useOpeningsFile(const std::string &path, std::string &error)
     return false;
 }
 
-COpeningOrder CMatchSpec::openingOrder() const
+COpeningOrder CMatchPlan::openingOrder() const
 {
     return COpeningOrder(m_shuffled, m_seed, m_openingsStart);
 }
 
 // As nproc counts them: the processors this process may run on, which
 // taskset or a container may have narrowed.
-int CMatchSpec::processors()
+int CMatchPlan::processors()
 {
     cpu_set_t set;
     if (sched_getaffinity(0, sizeof set, &set) == 0)

@@ -1,10 +1,10 @@
-#ifndef CHECKERS_TOOLS_MATCH_MATCHSPEC_H
-#define CHECKERS_TOOLS_MATCH_MATCHSPEC_H
+#ifndef CHECKERS_TOOLS_MATCH_MATCHPLAN_H
+#define CHECKERS_TOOLS_MATCH_MATCHPLAN_H
 
 #include "matchclock.h"
 #include "opening.h"
 #include "openingorder.h"
-#include "playerspec.h"
+#include "playerentry.h"
 #include "sprt.h"
 
 #include <chrono>
@@ -27,12 +27,12 @@
 //       [--sprt ELO0,ELO1 --alpha A --beta B --elo-model MODEL]
 //       [--param NAME:KEY=VALUE ...]
 //
-// with GAMES and SEED as given, each player as CPlayerSpec::eventWord()
+// with GAMES and SEED as given, each player as CPlayerEntry::eventWord()
 // names it, the openings file's name without its folders (so that shards
 // run from other folders or machines agree), every number in its shortest
 // form and the test's defaults written out; the order of the openings only
 // where it is not the default, so that the same games have one tag.
-class CMatchSpec
+class CMatchPlan
 {
 public:
     static constexpr int MaxGames = 10000000;
@@ -55,7 +55,7 @@ public:
         bool inEvent;
         // The option it means nothing without, if any.
         const char *needs;
-        bool (CMatchSpec::*read)(const std::string &value, std::string &error);
+        bool (CMatchPlan::*read)(const std::string &value, std::string &error);
     };
     // Every option, in the order the usage lists them and the Event writes
     // them.
@@ -79,10 +79,10 @@ public:
     // Reads an Event tag as event() writes it; false for any other text.
     bool readEvent(const std::string &text);
 
-    CPlayerSpec &a() { return m_a; }
-    CPlayerSpec &b() { return m_b; }
-    const CPlayerSpec &a() const { return m_a; }
-    const CPlayerSpec &b() const { return m_b; }
+    CPlayerEntry &a() { return m_a; }
+    CPlayerEntry &b() { return m_b; }
+    const CPlayerEntry &a() const { return m_a; }
+    const CPlayerEntry &b() const { return m_b; }
     int games() const { return m_games; }
     std::uint32_t seed() const { return m_seed; }
     // The games this run plays, FROM to TO, all by default.
@@ -154,7 +154,7 @@ private:
     bool readParam(const std::string &text, std::string &error);
     bool giveParam(const std::string &player, const std::string &key, const std::string &value,
                    std::string &error);
-    static bool refuseParameter(const CPlayerSpec &engine, const std::string &key,
+    static bool refuseParameter(const CPlayerEntry &engine, const std::string &key,
                                 std::string &error);
     std::string eventOptions() const;
     std::string orderOptions() const;
@@ -163,8 +163,8 @@ private:
     bool readOpeningsList(std::vector<COpening> &openings, std::string &error) const;
 
     std::vector<std::string> m_arguments;
-    CPlayerSpec m_a;
-    CPlayerSpec m_b;
+    CPlayerEntry m_a;
+    CPlayerEntry m_b;
     int m_games = 0;
     std::uint32_t m_seed = 0;
     int m_first = 1;
